@@ -1,0 +1,98 @@
+#include "platform/Graphics.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+QColor ToQColor(TColor color)
+{
+    if (color & 0x80000000u) {
+        const QPalette pal = QApplication::palette();
+        switch (color) {
+        case clBtnFace:
+            return pal.color(QPalette::Button);
+        case clWindow:
+            return pal.color(QPalette::Base);
+        case clInactiveCaptionText:
+            return QColor(0xE3, 0xE3, 0xE3);
+        default:
+            return pal.color(QPalette::Window);
+        }
+    }
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+namespace {
+void prepare(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+}
+}
+
+void TCanvas::FillRect(const TRect &r)
+{
+    if (r.Right <= r.Left || r.Bottom <= r.Top)
+        return;
+    QPainter p(image_);
+    prepare(p);
+    p.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    pen_ = {x, y};
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    // The end pixel is left out, as the old line routine did; a zero-length line draws nothing.
+    if (x != pen_.x || y != pen_.y) {
+        QPainter p(image_);
+        prepare(p);
+        p.setPen(QPen(Qt::black, 0));
+        const int dx = x - pen_.x, dy = y - pen_.y;
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        for (int i = 0; i < steps; ++i) {
+            const int px = pen_.x + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps));
+            const int py = pen_.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps));
+            if (image_->rect().contains(px, py))
+                image_->setPixelColor(px, py, Qt::black);
+        }
+    }
+    pen_ = {x, y};
+}
+
+void TCanvas::Polygon(const TPoint *points, int count)
+{
+    QPolygon poly;
+    for (int i = 0; i < count; ++i)
+        poly << QPoint(points[i].x, points[i].y);
+    QPainter p(image_);
+    prepare(p);
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(ToQColor(Brush.Color));
+    p.drawPolygon(poly);
+}
+
+void TCanvas::TextOut(int x, int y, const AnsiString &text)
+{
+    QPainter p(image_);
+    prepare(p);
+    QFont f = p.font();
+    f.setPixelSize(Font.Size * 96 / 72);
+    p.setFont(f);
+    const QString s = QString::fromStdString(text);
+    const QFontMetrics fm(f);
+    const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
+    p.fillRect(box, ToQColor(Brush.Color));
+    p.setPen(ToQColor(Font.Color));
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+    pen_ = {x + box.width(), y};
+}

@@ -1,0 +1,291 @@
+#include "platform/Grids.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+class GridModel : public QAbstractTableModel {
+public:
+    explicit GridModel(TStringGrid *grid) : grid_(grid) {}
+    int headerRows() const { return grid_->fixedRows_ >= 1 && grid_->rows_ > 1 ? 1 : 0; }
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : grid_->rows_ - headerRows();
+    }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : grid_->cols_; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const int row = index.row() + headerRows();
+        if (role == Qt::DisplayRole)
+            return QString::fromStdString(grid_->Cells(index.column(), row));
+        if (role == Qt::BackgroundRole && (index.column() < grid_->fixedCols_ || row < grid_->fixedRows_))
+            return QApplication::palette().color(QPalette::Button);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && headerRows())
+            return QString::fromStdString(grid_->Cells(section, 0));
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (index.column() < grid_->fixedCols_)
+            return Qt::ItemIsEnabled;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void cellChanged(int col, int row)
+    {
+        if (row < headerRows())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+        else
+            emit dataChanged(index(row - headerRows(), col), index(row - headerRows(), col));
+    }
+
+private:
+    TStringGrid *grid_;
+};
+
+class GridView : public QTableView {
+public:
+    TStringGrid *grid = nullptr;
+    GridModel *gridModel = nullptr;
+
+protected:
+    // Asks OnSelectCell; true when the cell may be selected.
+    bool askSelect(const QModelIndex &idx)
+    {
+        if (!idx.isValid() || idx.column() < grid->fixedCols_)
+            return false;
+        const int col = idx.column(), row = idx.row() + gridModel->headerRows();
+        bool can = true;
+        FireEvent(grid->OnSelectCell, grid, col, row, can);
+        if (can) {
+            grid->col_ = col;
+            grid->row_ = row;
+        }
+        return can;
+    }
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        const QModelIndex idx = indexAt(e->position().toPoint());
+        if (!askSelect(idx))
+            return;
+        QWidget *focusAfterHandler = QApplication::focusWidget();
+        QTableView::mousePressEvent(e);
+        if (focusAfterHandler && focusAfterHandler != this && focusAfterHandler != viewport() &&
+            QApplication::focusWidget() != focusAfterHandler)
+            focusAfterHandler->setFocus(Qt::OtherFocusReason);
+    }
+    void mouseMoveEvent(QMouseEvent *) override {}
+    void mouseDoubleClickEvent(QMouseEvent *) override { FireEvent(grid->OnDblClick, grid); }
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const QModelIndex idx = QTableView::moveCursor(action, modifiers);
+        if (idx == currentIndex() || askSelect(idx))
+            return idx;
+        return currentIndex();
+    }
+};
+
+TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
+{
+    auto *view = static_cast<GridView *>(widget_.data());
+    cells_.assign(static_cast<size_t>(cols_), std::vector<AnsiString>(static_cast<size_t>(rows_)));
+    colWidths_.assign(static_cast<size_t>(cols_), defaultColWidth_);
+    model_ = new GridModel(this);
+    view->grid = this;
+    view->gridModel = model_;
+    view->setModel(model_);
+    view->setFrameShape(QFrame::NoFrame);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setSectionsClickable(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setWordWrap(false);
+    applySizes();
+}
+
+TStringGrid::~TStringGrid()
+{
+    if (auto *view = static_cast<GridView *>(widget_.data())) {
+        view->grid = nullptr;
+        view->setModel(nullptr);
+    }
+    delete model_;
+}
+
+QTableView *TStringGrid::View() const { return static_cast<QTableView *>(widget_.data()); }
+
+AnsiString TStringGrid::Cells(int col, int row) const
+{
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
+        return {};
+    return cells_[static_cast<size_t>(col)][static_cast<size_t>(row)];
+}
+
+void TStringGrid::SetCells(int col, int row, const AnsiString &text)
+{
+    if (col < 0 || row < 0)
+        return;
+    // Like the old grid, cells outside the current size keep their text for a later enlargement.
+    if (col >= static_cast<int>(cells_.size()))
+        cells_.resize(static_cast<size_t>(col) + 1);
+    auto &column = cells_[static_cast<size_t>(col)];
+    if (row >= static_cast<int>(column.size()))
+        column.resize(static_cast<size_t>(row) + 1);
+    if (column[static_cast<size_t>(row)] == text)
+        return;
+    column[static_cast<size_t>(row)] = text;
+    if (col < cols_ && row < rows_)
+        model_->cellChanged(col, row);
+}
+
+void TStringGrid::layoutChanged()
+{
+    if (static_cast<int>(cells_.size()) < cols_)
+        cells_.resize(static_cast<size_t>(cols_));
+    for (auto &column : cells_)
+        if (static_cast<int>(column.size()) < rows_)
+            column.resize(static_cast<size_t>(rows_));
+    if (static_cast<int>(colWidths_.size()) < cols_)
+        colWidths_.resize(static_cast<size_t>(cols_), defaultColWidth_);
+    model_->reset();
+    applySizes();
+}
+
+void TStringGrid::applySizes()
+{
+    QTableView *view = View();
+    if (!view)
+        return;
+    const int step = defaultRowHeight_ + GridLineWidth();
+    view->verticalHeader()->setDefaultSectionSize(step);
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->horizontalHeader()->setMinimumSectionSize(1);
+    view->horizontalHeader()->setFixedHeight(step);
+    view->horizontalHeader()->setVisible(model_->headerRows() > 0);
+    for (int c = 0; c < cols_; ++c)
+        view->horizontalHeader()->resizeSection(c, colWidths_[static_cast<size_t>(c)] + GridLineWidth());
+}
+
+void TStringGrid::SetColCount(int n)
+{
+    n = std::max(1, n);
+    if (n == cols_)
+        return;
+    cols_ = n;
+    if (fixedCols_ >= cols_)
+        fixedCols_ = cols_ - 1;
+    layoutChanged();
+}
+
+void TStringGrid::SetRowCount(int n)
+{
+    n = std::max(1, n);
+    if (n == rows_)
+        return;
+    rows_ = n;
+    if (fixedRows_ >= rows_)
+        fixedRows_ = rows_ - 1;
+    row_ = std::min(row_, rows_ - 1);
+    layoutChanged();
+}
+
+void TStringGrid::SetFixedRows(int n)
+{
+    n = std::max(0, std::min(n, rows_ - 1));
+    if (n == fixedRows_)
+        return;
+    fixedRows_ = n;
+    layoutChanged();
+}
+
+void TStringGrid::SetFixedCols(int n)
+{
+    n = std::max(0, std::min(n, cols_ - 1));
+    if (n == fixedCols_)
+        return;
+    fixedCols_ = n;
+    layoutChanged();
+}
+
+int TStringGrid::ColWidths(int col) const
+{
+    if (col < 0 || col >= static_cast<int>(colWidths_.size()))
+        return defaultColWidth_;
+    const int shown = View()->horizontalHeader()->sectionSize(col) - GridLineWidth();
+    return col < cols_ && shown >= 0 ? shown : colWidths_[static_cast<size_t>(col)];
+}
+
+void TStringGrid::SetColWidths(int col, int width)
+{
+    if (col < 0)
+        return;
+    if (col >= static_cast<int>(colWidths_.size()))
+        colWidths_.resize(static_cast<size_t>(col) + 1, defaultColWidth_);
+    colWidths_[static_cast<size_t>(col)] = width;
+    if (col < cols_)
+        View()->horizontalHeader()->resizeSection(col, width + GridLineWidth());
+}
+
+void TStringGrid::SetDefaultColWidth(int w)
+{
+    defaultColWidth_ = w;
+    std::fill(colWidths_.begin(), colWidths_.end(), w);
+    applySizes();
+}
+
+void TStringGrid::SetDefaultRowHeight(int h)
+{
+    defaultRowHeight_ = h;
+    applySizes();
+}
+
+int TStringGrid::TopRow() const { return View()->verticalScrollBar()->value() + model_->headerRows(); }
+
+void TStringGrid::SetTopRow(int row)
+{
+    View()->verticalScrollBar()->setValue(row - model_->headerRows());
+}
+
+int TStringGrid::VisibleRowCount() const
+{
+    const int step = defaultRowHeight_ + GridLineWidth();
+    const int rows = View()->viewport()->height() / step;
+    return std::max(0, std::min(rows, rows_ - fixedRows_ - (TopRow() - fixedRows_)));
+}
+
+void TStringGrid::SetRowSelect(bool whole)
+{
+    View()->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+bool TStringGrid::UserSelectCell(int col, int row)
+{
+    bool can = true;
+    FireEvent(OnSelectCell, this, col, row, can);
+    if (!can)
+        return false;
+    col_ = col;
+    row_ = row;
+    const int body = row - model_->headerRows();
+    if (body >= 0 && col >= 0 && col < cols_)
+        View()->setCurrentIndex(model_->index(body, col));
+    return true;
+}
+
+void TStringGrid::UserDblClick() { FireEvent(OnDblClick, this); }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QTableView>
+
+class GridModel;
+class GridView;
+
+using TSelectCellEvent = std::function<void(TObject *, int col, int row, bool &canSelect)>;
+
+// A grid of text cells addressed (col, row). Fixed rows stay at the top as the header; fixed columns
+// are painted as headers. Sizes follow the old grid: a column of width w and a row of height h take
+// w + GridLineWidth and h + GridLineWidth pixels.
+class TStringGrid : public TWinControl {
+public:
+    explicit TStringGrid(TComponent *owner);
+    ~TStringGrid() override;
+    const char *ClassName() const override { return "TStringGrid"; }
+
+    AnsiString Cells(int col, int row) const;
+    void SetCells(int col, int row, const AnsiString &text);
+
+    int ColCount() const { return cols_; }
+    int RowCount() const { return rows_; }
+    void SetColCount(int n);
+    void SetRowCount(int n);
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedRows(int n);
+    void SetFixedCols(int n);
+    int ColWidths(int col) const;
+    void SetColWidths(int col, int width);
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int w);
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int h);
+    int GridLineWidth() const { return 1; }
+    // First scrollable row shown at the top.
+    int TopRow() const;
+    void SetTopRow(int row);
+    // Scrollable rows that fit fully in the view.
+    int VisibleRowCount() const;
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void SetRowSelect(bool whole);
+
+    // Selects a cell as the user's click would: OnSelectCell decides.
+    bool UserSelectCell(int col, int row);
+    void UserDblClick();
+
+    TSelectCellEvent OnSelectCell;
+    QTableView *View() const;
+
+private:
+    friend class GridModel;
+    friend class GridView;
+    void layoutChanged();
+    void applySizes();
+
+    GridModel *model_;
+    int cols_ = 5, rows_ = 5, fixedRows_ = 1, fixedCols_ = 1;
+    int defaultColWidth_ = 64, defaultRowHeight_ = 24;
+    std::vector<int> colWidths_;
+    std::vector<std::vector<AnsiString>> cells_;  // [col][row]
+    int row_ = 1, col_ = 1;
+};

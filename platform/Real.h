@@ -1,0 +1,85 @@
+#pragma once
+
+// Extended-precision number for the engine's formulas. Every operation checks its result the way
+// the floating-point unit's exception masks did: division by zero raises EZeroDivide, an invalid
+// operation (0/0, inf-inf, sqrt of a negative, NaN) raises EInvalidOp and a result beyond the
+// double range raises EOverflow when it is stored into a double (or beyond the extended range at
+// once). Underflow and inexact stay silent. Values are never NaN or infinite: construction from a
+// NaN raises EInvalidOp, from an infinity EOverflow.
+//
+//   Real JB = pow(DB, 4) * (PI * LB * rho) * 0.03125;
+//   SizeItems[43].dV = JB;            // rounded to double, checked
+#include "platform/Exceptions.h"
+
+#include <type_traits>
+
+class Real {
+public:
+    Real() = default;
+    Real(long double v) : v_(check(v)) {}
+    template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
+    Real(T v) : v_(check(static_cast<long double>(v))) {}
+
+    // Rounded to double; EOverflow when out of the double range.
+    operator double() const;
+    long double value() const { return v_; }
+    // Truncation toward zero; EInvalidOp when out of the int range.
+    int trunc() const;
+
+    Real &operator+=(Real o) { return *this = *this + o; }
+    Real &operator-=(Real o) { return *this = *this - o; }
+    Real &operator*=(Real o) { return *this = *this * o; }
+    Real &operator/=(Real o) { return *this = *this / o; }
+    Real operator-() const { return Real(-v_); }
+
+    friend Real operator+(Real a, Real b);
+    friend Real operator-(Real a, Real b);
+    friend Real operator*(Real a, Real b);
+    friend Real operator/(Real a, Real b);
+    friend bool operator<(Real a, Real b) { return a.v_ < b.v_; }
+    friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
+    friend bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
+    friend bool operator>=(Real a, Real b) { return a.v_ >= b.v_; }
+    friend bool operator==(Real a, Real b) { return a.v_ == b.v_; }
+    friend bool operator!=(Real a, Real b) { return a.v_ != b.v_; }
+
+#define SELVANE_REAL_MIXED(op, R)                                                                       \
+    template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>                              \
+    friend R operator op(Real a, T b) { return a op Real(b); }                                          \
+    template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>                              \
+    friend R operator op(T a, Real b) { return Real(a) op b; }
+    SELVANE_REAL_MIXED(+, Real)
+    SELVANE_REAL_MIXED(-, Real)
+    SELVANE_REAL_MIXED(*, Real)
+    SELVANE_REAL_MIXED(/, Real)
+    SELVANE_REAL_MIXED(<, bool)
+    SELVANE_REAL_MIXED(>, bool)
+    SELVANE_REAL_MIXED(<=, bool)
+    SELVANE_REAL_MIXED(>=, bool)
+    SELVANE_REAL_MIXED(==, bool)
+    SELVANE_REAL_MIXED(!=, bool)
+#undef SELVANE_REAL_MIXED
+
+private:
+    static long double check(long double v);
+    long double v_ = 0;
+};
+
+// EInvalidOp for a negative base with a non-integer exponent, EZeroDivide for 0 to a negative power.
+Real pow(Real base, Real exponent);
+// Keep pow(Real, 4) and pow(2, Real) from being ambiguous with the C library's pow(double, double).
+template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
+Real pow(Real base, T exponent)
+{
+    return pow(base, Real(exponent));
+}
+template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
+Real pow(T base, Real exponent)
+{
+    return pow(Real(base), exponent);
+}
+// EInvalidOp for a negative argument.
+Real sqrt(Real x);
+Real fabs(Real x);
+Real sin(Real x);
+Real cos(Real x);

@@ -1,0 +1,331 @@
+#include "platform/StdCtrls.h"
+
+#include "platform/Forms.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <set>
+
+namespace {
+
+// Key codes of the old keyboard interface for the keys the handlers test.
+unsigned short VirtualKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Minus: return 189;
+    case Qt::Key_Period: return 190;
+    default:
+        if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+            return static_cast<unsigned short>(qtKey);
+        return static_cast<unsigned short>(qtKey & 0xFF);
+    }
+}
+
+int ShiftState(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::AltModifier ? 2 : 0) | (m & Qt::ControlModifier ? 4 : 0);
+}
+
+class EditWidget : public QLineEdit {
+public:
+    TEdit *owner = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        pressed_.insert(e->key());
+        QLineEdit::keyPressEvent(e);
+    }
+    void keyReleaseEvent(QKeyEvent *e) override
+    {
+        QLineEdit::keyReleaseEvent(e);
+        if (e->isAutoRepeat() || !pressed_.erase(e->key()) || !owner)
+            return;
+        unsigned short key = VirtualKey(e->key());
+        const int shift = ShiftState(e->modifiers());
+        FireEvent(owner->OnKeyUp, owner, key, shift);
+    }
+    void focusOutEvent(QFocusEvent *e) override
+    {
+        pressed_.clear();
+        QLineEdit::focusOutEvent(e);
+    }
+
+private:
+    std::set<int> pressed_;
+};
+
+class ComboBox : public QComboBox {
+public:
+    TComboBox *owner = nullptr;
+    void showPopup() override
+    {
+        if (owner)
+            FireEvent(owner->OnDropDown, owner);
+        QComboBox::showPopup();
+    }
+    void hidePopup() override
+    {
+        QComboBox::hidePopup();
+        if (owner)
+            FireEvent(owner->OnCloseUp, owner);
+    }
+};
+
+class SplitterBar : public QWidget {
+public:
+    TSplitter *owner = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override { last_ = e->globalPosition().toPoint(); }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        if (!(e->buttons() & Qt::LeftButton) || !owner || !owner->Parent())
+            return;
+        const QPoint now = e->globalPosition().toPoint();
+        TControl *before = nullptr;
+        for (TControl *c : owner->Parent()->Controls()) {
+            if (c == owner)
+                break;
+            if (c->Align() == owner->Align() && c->Visible())
+                before = c;
+        }
+        if (before) {
+            if (owner->Align() == alLeft)
+                before->SetWidth(std::max(30, before->Width() + now.x() - last_.x()));
+            else if (owner->Align() == alTop)
+                before->SetHeight(std::max(30, before->Height() + now.y() - last_.y()));
+            owner->Parent()->AlignControls();
+        }
+        last_ = now;
+    }
+
+private:
+    QPoint last_;
+};
+
+} // namespace
+
+TPanel::TPanel(TComponent *owner) : TWinControl(owner, new AlignHost<QFrame>())
+{
+    static_cast<AlignHost<QFrame> *>(widget_.data())->host = this;
+}
+
+void TPanel::SetBevel(TBevelKind bevel)
+{
+    auto *frame = static_cast<QFrame *>(widget_.data());
+    frame->setFrameShape(bevel == bvNone ? QFrame::NoFrame : QFrame::Panel);
+    frame->setFrameShadow(bevel == bvLowered ? QFrame::Sunken : QFrame::Raised);
+}
+
+TGroupBox::TGroupBox(TComponent *owner) : TWinControl(owner, new AlignHost<QGroupBox>())
+{
+    box_ = static_cast<QGroupBox *>(widget_.data());
+    static_cast<AlignHost<QGroupBox> *>(box_)->host = this;
+}
+
+AnsiString TGroupBox::Caption() const { return box_->title().toStdString(); }
+void TGroupBox::SetCaption(const AnsiString &text) { box_->setTitle(QString::fromStdString(text)); }
+
+TLabel::TLabel(TComponent *owner) : TControl(owner, new QLabel())
+{
+    label_ = static_cast<QLabel *>(widget_.data());
+}
+
+AnsiString TLabel::Caption() const { return label_->text().toStdString(); }
+void TLabel::SetCaption(const AnsiString &text) { label_->setText(QString::fromStdString(text)); }
+
+void TLabel::SetAlignment(TAlignment a)
+{
+    label_->setAlignment((a == taCenter ? Qt::AlignHCenter : a == taRightJustify ? Qt::AlignRight : Qt::AlignLeft) |
+                         Qt::AlignVCenter);
+}
+
+void TLabel::SetBevel(TBevelKind bevel)
+{
+    label_->setFrameShape(bevel == bvNone ? QFrame::NoFrame : QFrame::Panel);
+    label_->setFrameShadow(bevel == bvLowered ? QFrame::Sunken : QFrame::Raised);
+}
+
+void TLabel::SetWordWrap(bool wrap) { label_->setWordWrap(wrap); }
+
+TEdit::TEdit(TComponent *owner) : TWinControl(owner, new EditWidget())
+{
+    edit_ = static_cast<QLineEdit *>(widget_.data());
+    static_cast<EditWidget *>(edit_)->owner = this;
+    QObject::connect(edit_, &QLineEdit::textEdited, [this] { FireEvent(OnChange, this); });
+}
+
+AnsiString TEdit::Text() const { return edit_->text().toStdString(); }
+void TEdit::SetText(const AnsiString &text) { edit_->setText(QString::fromStdString(text)); }
+
+void TMemoLines::changed() { memo_->scheduleSync(); }
+
+TMemo::TMemo(TComponent *owner) : TWinControl(owner, new QPlainTextEdit())
+{
+    edit_ = static_cast<QPlainTextEdit *>(widget_.data());
+    edit_->setReadOnly(false);
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+void TMemo::SetReadOnly(bool ro) { edit_->setReadOnly(ro); }
+void TMemo::SetWordWrap(bool wrap)
+{
+    edit_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMemo::scheduleSync()
+{
+    if (syncPending_)
+        return;
+    syncPending_ = true;
+    QPointer<QPlainTextEdit> guard(edit_);
+    QTimer::singleShot(0, edit_, [this, guard] {
+        if (guard)
+            Sync();
+    });
+}
+
+void TMemo::Sync()
+{
+    syncPending_ = false;
+    QString text;
+    for (const auto &line : Lines.Items()) {
+        if (!text.isEmpty() || &line != &Lines.Items().front())
+            text += '\n';
+        text += QString::fromStdString(line);
+    }
+    edit_->setPlainText(text);
+    edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+}
+
+void TComboItems::changed() { combo_->syncItems(); }
+
+TComboBox::TComboBox(TComponent *owner) : TWinControl(owner, new ComboBox())
+{
+    combo_ = static_cast<QComboBox *>(widget_.data());
+    static_cast<ComboBox *>(combo_)->owner = this;
+    combo_->setEditable(true);
+    QObject::connect(combo_, &QComboBox::activated, [this](int) { FireEvent(OnChange, this); });
+}
+
+void TComboBox::syncItems()
+{
+    const QSignalBlocker block(combo_);
+    const int keep = combo_->currentIndex();
+    combo_->clear();
+    for (const auto &s : Items.Items())
+        combo_->addItem(QString::fromStdString(s));
+    // The old control drops the selection when its items change; Clear then Add ends with none.
+    combo_->setCurrentIndex(keep < Items.Count() && Items.Count() > 0 && keep >= 0 ? keep : -1);
+    if (Items.Count() == 0)
+        combo_->setCurrentIndex(-1);
+}
+
+int TComboBox::ItemIndex() const { return combo_->currentIndex(); }
+
+void TComboBox::SetItemIndex(int i)
+{
+    const QSignalBlocker block(combo_);
+    combo_->setCurrentIndex(i >= 0 && i < Items.Count() ? i : -1);
+}
+
+AnsiString TComboBox::Text() const { return combo_->currentText().toStdString(); }
+
+void TComboBox::SetStyle(TComboBoxStyle style) { combo_->setEditable(style == csDropDown); }
+
+void TComboBox::SetDropDownCount(int n) { combo_->setMaxVisibleItems(n); }
+
+void TComboBox::UserSelect(int i)
+{
+    SetItemIndex(i);
+    FireEvent(OnChange, this);
+}
+
+TCheckBox::TCheckBox(TComponent *owner) : TWinControl(owner, new QCheckBox())
+{
+    box_ = static_cast<QCheckBox *>(widget_.data());
+    QObject::connect(box_, &QCheckBox::clicked, [this] { FireEvent(OnClick, this); });
+}
+
+bool TCheckBox::Checked() const { return box_->isChecked(); }
+
+void TCheckBox::SetChecked(bool v)
+{
+    if (box_->isChecked() == v)
+        return;
+    {
+        const QSignalBlocker block(box_);
+        box_->setChecked(v);
+    }
+    FireEvent(OnClick, this);
+}
+
+AnsiString TCheckBox::Caption() const { return box_->text().toStdString(); }
+void TCheckBox::SetCaption(const AnsiString &text) { box_->setText(QString::fromStdString(text)); }
+
+TButton::TButton(TComponent *owner) : TWinControl(owner, new QPushButton())
+{
+    button_ = static_cast<QPushButton *>(widget_.data());
+    button_->setAutoDefault(false);
+    QObject::connect(button_, &QPushButton::clicked, [this] { Click(); });
+}
+
+AnsiString TButton::Caption() const { return button_->text().toStdString(); }
+void TButton::SetCaption(const AnsiString &text) { button_->setText(QString::fromStdString(text)); }
+void TButton::SetDefault(bool d) { button_->setDefault(d); }
+
+void TButton::Click()
+{
+    if (ModalResult != 0) {
+        for (TComponent *c = Owner(); c; c = c->Owner())
+            if (auto *form = dynamic_cast<TForm *>(c)) {
+                form->SetModalResult(ModalResult);
+                break;
+            }
+    }
+    FireEvent(OnClick, this);
+}
+
+TSplitter::TSplitter(TComponent *owner) : TControl(owner, new SplitterBar())
+{
+    static_cast<SplitterBar *>(widget_.data())->owner = this;
+    widget_->setCursor(Qt::SplitHCursor);
+}
+
+TScrollBox::TScrollBox(TComponent *owner) : TWinControl(owner, new QScrollArea())
+{
+    area_ = static_cast<QScrollArea *>(widget_.data());
+    inner_ = new QWidget();
+    area_->setWidget(inner_);
+    area_->setWidgetResizable(false);
+}
+
+void TScrollBox::SetRange(int width, int height) { inner_->resize(width, height); }

@@ -1,0 +1,25 @@
+#include "model/Texts.h"
+#include "platform/Forms.h"
+#include "ui/Selvane.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    try {
+        QFont font("Tahoma");
+        font.setPixelSize(11);
+        QApplication::setFont(font);
+        Application->Title = "Zorvo Kelo_Selvane Tool";
+        QApplication::setApplicationName(QString::fromStdString(Application->Title));
+        CreateForms();
+        Application->Run();
+    } catch (const std::exception &e) {
+        Application->ShowException(e);
+    } catch (...) {
+        Application->ShowException(Exception(""));
+    }
+    return 0;
+}
