@@ -1,0 +1,62 @@
+#include "MainWindowFixture.h"
+
+#include "model/Tables.h"
+#include "model/Texts.h"
+
+#include <cstring>
+
+TEST_F(MainWindowTest, StartsOnBallScrewInSiWithHiddenDeveloperPages)
+{
+    EXPECT_EQ(w->cbModel->ItemIndex(), 0);
+    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 0);
+    EXPECT_EQ(w->UnitType, 1);
+    EXPECT_EQ(w->WindowState(), wsMaximized);
+    EXPECT_EQ(w->PageControl2->ActivePage(), w->tsPar1);
+    EXPECT_EQ(w->PageControl1->ActivePage(), w->tsMatch);
+    for (TTabSheet *sheet : {w->TabSheet2, w->TabSheet3, w->TabSheet4, w->tsPar3x, w->tsPar2, w->tsSingleRlt,
+                             w->TabSheet6, w->TabSheet11})
+        EXPECT_FALSE(sheet->TabVisible()) << sheet->Name;
+    EXPECT_TRUE(w->moRlt->Lines.Items().empty());
+    EXPECT_FALSE(w->DebugMode);
+}
+
+TEST_F(MainWindowTest, ActivationKeepsDeltaSymbolsAndClickAreaHints)
+{
+    for (int i = 0; i < 5; ++i)
+        w->Activate();
+    EXPECT_EQ(SizeItems[0].Abbr, "ΔS");
+    EXPECT_EQ(SizeItems[1].Abbr, "ΔP");
+    for (TImage *area : w->PictureAreas) {
+        const int code = area->Tag % 100;
+        if (code == 11)
+            EXPECT_EQ(area->Hint(), "Click to calculate JR");
+        if (code == 14)
+            EXPECT_EQ(area->Hint(), "Click to calculate JRO");
+        EXPECT_EQ(area->Enabled(), code >= 11 && code <= 14);
+    }
+}
+
+TEST_F(MainWindowTest, FormsAreCreatedInStartUpOrder)
+{
+    EXPECT_EQ(Application->MainForm, w);
+    EXPECT_EQ(w->Name, "Selvane_F");
+    EXPECT_EQ(w->Caption(), "選型工具 V1.02.04");
+}
+
+class MainWindowTextsTest : public MainWindowTest {
+protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(MainWindowTextsTest, LanguageSwitchTranslatesAndMessagesFollow)
+{
+    EXPECT_EQ(w->tbOpen->Caption(), "Open");
+    EXPECT_EQ(w->tbOpen->Hint(), "Open");
+    w->cbLag->UserSelect(1);
+    EXPECT_EQ(LanguageIndex, 1);
+    EXPECT_EQ(GetMsg("ABB", 999, "?"), "Δ");
+    EXPECT_EQ(SizeItems[0].Abbr, "ΔS");
+    w->cbLag->UserSelect(0);
+    EXPECT_EQ(w->cbLag->ItemIndex(), 0);
+    EXPECT_EQ(w->cbLag->Items[0], "English");
+}
