@@ -81,6 +81,8 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
 
     LanguageIndex = SizingIni->ReadInteger("ALL", "Lag", 0);
     cbLag->SetItemIndex(LanguageIndex);
+    // The mechanism name is otherwise built only when the user picks a page.
+    stModeName->SetCaption(GetMsg("Selvane_F", 1, stModeName->Caption()));
     UnitType = 1;
 
     CellEdit = new TEdit(this);
