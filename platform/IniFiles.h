@@ -6,9 +6,10 @@
 
 // How the bytes of a file on disk map to the UTF-8 texts the program works with.
 enum class IniEncoding {
-    Utf8,           // taken as they are
-    ByLanguageKey,  // not valid UTF-8: values decoded by the key's language suffix (.1 Big5, .2 GBK, else CP1252)
-    Big5Fallback,   // not valid UTF-8: the whole file decoded as Big5 (code page 950); written back as Big5
+    Utf8,          // taken as they are
+    ByLanguageKey, // not valid UTF-8: values decoded by the key's language suffix (.1 Big5, .2 GBK, else
+                   // CP1252)
+    Big5Fallback,  // not valid UTF-8: the whole file decoded as Big5 (code page 950); written back as Big5
 };
 
 // An INI file held in memory: read once, changed in memory, written back whole.
@@ -18,8 +19,9 @@ enum class IniEncoding {
 // section of that name. Comments and other lines without "=" are kept as they are; blank lines are
 // not (one blank line is written between sections). A missing or unreadable file gives an empty
 // object; reading never throws.
-class TMemIniFile {
-public:
+class TMemIniFile
+{
+  public:
     explicit TMemIniFile(const AnsiString &fileName, IniEncoding encoding = IniEncoding::Utf8);
 
     AnsiString FileName() const { return fileName_; }
@@ -29,7 +31,7 @@ public:
     void WriteInteger(const AnsiString &section, const AnsiString &key, int value);
     bool SectionExists(const AnsiString &section) const;
     bool ValueExists(const AnsiString &section, const AnsiString &key) const;
-    std::vector<AnsiString> ReadSection(const AnsiString &section) const;  // key names in file order
+    std::vector<AnsiString> ReadSection(const AnsiString &section) const; // key names in file order
     std::vector<AnsiString> ReadSections() const;
     void EraseSection(const AnsiString &section);
     void Clear();
@@ -45,9 +47,9 @@ public:
     // the others UTF-8. UTF-8 until set.
     void SetWriteEncoding(IniEncoding encoding) { writeEncoding_ = encoding; }
 
-private:
+  private:
     struct Entry {
-        AnsiString key;    // empty for a line that is not key=value (kept as raw text)
+        AnsiString key; // empty for a line that is not key=value (kept as raw text)
         AnsiString value;
         AnsiString raw;
     };
@@ -62,6 +64,6 @@ private:
     AnsiString fileName_;
     IniEncoding readEncoding_;
     IniEncoding writeEncoding_ = IniEncoding::Utf8;
-    std::vector<AnsiString> preamble_;  // lines before the first section header
+    std::vector<AnsiString> preamble_; // lines before the first section header
     std::vector<Section> sections_;
 };

@@ -13,12 +13,15 @@
 
 #include <type_traits>
 
-class Real {
-public:
+class Real
+{
+  public:
     Real() = default;
     Real(long double v) : v_(check(v)) {}
     template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
-    Real(T v) : v_(check(static_cast<long double>(v))) {}
+    Real(T v) : v_(check(static_cast<long double>(v)))
+    {
+    }
 
     // Rounded to double; EOverflow when out of the double range.
     operator double() const;
@@ -43,6 +46,7 @@ public:
     friend bool operator==(Real a, Real b) { return a.v_ == b.v_; }
     friend bool operator!=(Real a, Real b) { return a.v_ != b.v_; }
 
+    // clang-format off
 #define SELVANE_REAL_MIXED(op, R)                                                                       \
     template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>                              \
     friend R operator op(Real a, T b) { return a op Real(b); }                                          \
@@ -59,24 +63,23 @@ public:
     SELVANE_REAL_MIXED(==, bool)
     SELVANE_REAL_MIXED(!=, bool)
 #undef SELVANE_REAL_MIXED
+    // clang-format on
 
-private:
+  private:
     static long double check(long double v);
     long double v_ = 0;
 };
 
 // EInvalidOp for a negative base with a non-integer exponent, EZeroDivide for 0 to a negative power.
 Real pow(Real base, Real exponent);
-// Keep pow(Real, 4) and pow(2, Real) from being ambiguous with the C library's pow(double, double).
-template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
-Real pow(Real base, T exponent)
+// pow(Real, 4) and pow(2, Real) would be ambiguous with the C library's pow(double, double); these
+// take them, while pow(double, int) stays the C library's.
+template <class A, class B,
+          class = std::enable_if_t<(std::is_same_v<A, Real> && std::is_arithmetic_v<B>) ||
+                                   (std::is_arithmetic_v<A> && std::is_same_v<B, Real>)>>
+Real pow(A base, B exponent)
 {
-    return pow(base, Real(exponent));
-}
-template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
-Real pow(T base, Real exponent)
-{
-    return pow(Real(base), exponent);
+    return pow(Real(base), Real(exponent));
 }
 // EInvalidOp for a negative argument.
 Real sqrt(Real x);

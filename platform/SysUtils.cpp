@@ -1,0 +1,290 @@
+#include "platform/SysUtils.h"
+
+#include "platform/Exceptions.h"
+
+#include <QCoreApplication>
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <unistd.h>
+
+namespace
+{
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+// strtod that always reads "." as the decimal separator, whatever locale Qt or the user set.
+double strtodC(const char *text, char **end)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(text, end, cLocale);
+}
+
+// The number part of a float text, without blanks: sign, digits with an optional ".", optional exponent.
+bool isFloatSyntax(const std::string &s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t expDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    return i == s.size();
+}
+
+int hexValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool tryStrToInt(const AnsiString &text, int &value)
+{
+    const std::string s = Trim(text);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    if (i < s.size() &&
+        (s[i] == '$' || (s[i] == '0' && i + 1 < s.size() && (s[i + 1] == 'x' || s[i + 1] == 'X')))) {
+        // Hexadecimal: up to 32 bits, taken as the two's complement pattern ("$FFFFFFFF" is -1).
+        i += s[i] == '$' ? 1 : 2;
+        if (i == s.size())
+            return false;
+        unsigned long long bits = 0;
+        for (; i < s.size(); ++i) {
+            const int h = hexValue(s[i]);
+            if (h < 0)
+                return false;
+            bits = bits * 16 + static_cast<unsigned>(h);
+            if (bits > 0xFFFFFFFFull)
+                return false;
+        }
+        auto pattern = static_cast<unsigned>(bits);
+        if (negative)
+            pattern = 0u - pattern;
+        value = static_cast<int>(pattern);
+        return true;
+    }
+    if (i == s.size())
+        return false;
+    long long magnitude = 0;
+    for (; i < s.size(); ++i) {
+        if (!isDigit(s[i]))
+            return false;
+        magnitude = magnitude * 10 + (s[i] - '0');
+        if (magnitude > static_cast<long long>(INT_MAX) + 1)
+            return false;
+    }
+    const long long v = negative ? -magnitude : magnitude;
+    if (v > INT_MAX || v < INT_MIN)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+AnsiString FloatToStr(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+
+    // 18 significant digits first, then rounded half up to 15 on the decimal digits, as the
+    // library did from the floating-point unit's 18-digit decimal conversion.
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+    const std::string sci(buf, res.ptr); // d.ddddddddddddddddde[+-]xx
+    std::string digits = sci.substr(0, 1) + sci.substr(2, 17);
+    int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+
+    const bool roundUp = digits[15] >= '5';
+    digits.resize(15);
+    if (roundUp) {
+        int i = 14;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    const int n = static_cast<int>(digits.size());
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+        } else if (n <= exponent + 1) {
+            out += digits;
+            out.append(static_cast<std::size_t>(exponent + 1 - n), '0');
+        } else {
+            out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+            out += '.';
+            out += digits.substr(static_cast<std::size_t>(exponent + 1));
+        }
+    } else {
+        out += digits[0];
+        if (n > 1) {
+            out += '.';
+            out += digits.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+    }
+    return out;
+}
+
+bool TryStrToFloat(const AnsiString &text, double &value)
+{
+    const std::string s = Trim(text);
+    if (!isFloatSyntax(s))
+        return false;
+    char *end = nullptr;
+    const double v = strtodC(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || std::isinf(v))
+        return false; // beyond the double range; underflow gives 0 or a denormal and is accepted
+    value = v;
+    return true;
+}
+
+double StrToFloat(const AnsiString &text)
+{
+    double v = 0;
+    if (!TryStrToFloat(text, v))
+        throw EConvertError("'" + text + "' is not a valid floating point value");
+    return v;
+}
+
+AnsiString IntToStr(long long value)
+{
+    return std::to_string(value);
+}
+
+int StrToInt(const AnsiString &text)
+{
+    int v = 0;
+    if (!tryStrToInt(text, v))
+        throw EConvertError("'" + text + "' is not a valid integer value");
+    return v;
+}
+
+int StrToIntDef(const AnsiString &text, int fallback)
+{
+    int v = 0;
+    return tryStrToInt(text, v) ? v : fallback;
+}
+
+AnsiString Trim(const AnsiString &text)
+{
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
+    return text.substr(b, e - b);
+}
+
+int Pos(const AnsiString &sub, const AnsiString &text)
+{
+    if (sub.empty())
+        return 0;
+    const std::size_t p = text.find(sub);
+    return p == std::string::npos ? 0 : static_cast<int>(p) + 1;
+}
+
+AnsiString SubString(const AnsiString &text, int start, int count)
+{
+    if (count <= 0)
+        return "";
+    if (start < 1)
+        start = 1;
+    const auto from = static_cast<std::size_t>(start - 1);
+    if (from >= text.size())
+        return "";
+    return text.substr(from, static_cast<std::size_t>(count));
+}
+
+AnsiString TextBetween(const AnsiString &text, char open, char close)
+{
+    const std::size_t o = text.find(open);
+    const std::size_t c = open == close ? text.find(close, o + 1) : text.find(close);
+    if (o == std::string::npos || c == std::string::npos || c < o)
+        return "";
+    return text.substr(o + 1, c - o - 1);
+}
+
+AnsiString ExeDir()
+{
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    std::string dir;
+    if (n > 0) {
+        dir.assign(path, static_cast<std::size_t>(n));
+        dir.erase(dir.rfind('/') + 1);
+        return dir;
+    }
+    if (QCoreApplication::instance())
+        dir = QCoreApplication::applicationDirPath().toStdString();
+    else if (char *cwd = getcwd(nullptr, 0)) {
+        dir = cwd;
+        std::free(cwd);
+    }
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
+    return dir;
+}
