@@ -1,9 +1,60 @@
 #pragma once
 
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Grids.h"
+#include "platform/StdCtrls.h"
 
-// The inertia calculator dialog.
-class TSelvane_Inertia_F : public TForm {
-public:
+#include <set>
+#include <vector>
+
+// The inertia calculator dialog: a shape, its dimensions and mass or density in one or two grids,
+// and the inertia handed back through InertiaItems[EntryI] when it closes with modal result 1.
+class TSelvane_Inertia_F : public TForm
+{
+  public:
     explicit TSelvane_Inertia_F(TComponent *owner);
+
+    TComboBox *cbMode;
+    TCheckBox *cbCalWeight;
+    TStringGrid *sgWeight;
+    TBitBtn *bbCalWeight;
+    TStaticText *stMrlt;
+    TStringGrid *sgInertia;
+    TImage *Image1;
+    TStaticText *stFormula;
+    TStaticText *stIrlt;
+    TEdit *edValue;
+    TComboBox *cbCBX;
+    TBitBtn *bbCal, *bbReplace, *bbCancel;
+
+    void FormActivate(TObject *Sender);
+    void cbModeChange(TObject *Sender);
+    void RefreshGrids();
+    void sgInertiaSelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect);
+    void edValueKeyUp(TObject *Sender, unsigned short &Key, int Shift);
+    void cbCBXChange(TObject *Sender);
+    void cbCBXDropDown(TObject *Sender);
+    void cbCBXCloseUp(TObject *Sender);
+    void cbCalWeightClick(TObject *Sender);
+    void bbCalWeightClick(TObject *Sender);
+    void bbCalClick(TObject *Sender);
+
+    // Folder of the shape pictures "Inertia001.jpg" ... "Inertia007.jpg", ending in "/"; empty for
+    // the icons folder beside the executable. Tests point it elsewhere.
+    static AnsiString PictureFolder;
+
+  private:
+    void buildLayout();
+    void loadShapePicture(int shape);
+    void appendRow(TStringGrid *grid, int entry);
+    void placeOverValueCell(TControl *editor, TStringGrid *grid, int row);
+
+    TStringGrid *CurGrid = nullptr;
+    int EditCol = 0;
+    int EditRow = 0;
+    // Density texts of the cbCBX items, in item order.
+    std::vector<AnsiString> densityTexts_;
+    // Shapes whose missing picture was already reported.
+    std::set<int> reportedPictures_;
 };

@@ -1,0 +1,159 @@
+#include "inertia/InertiaDialogFixture.h"
+#include "model/Units.h"
+#include "ui/Selvane_ABOUT.h"
+
+namespace
+{
+
+class InertiaHandOffTest : public InertiaDialogTest
+{
+  protected:
+    TImage *Area(int page, int code) const
+    {
+        for (TImage *area : w->PictureAreas)
+            if (area->Tag == page * 100 + code)
+                return area;
+        ADD_FAILURE() << "no click area " << page * 100 + code;
+        return nullptr;
+    }
+    // Value cell of the parameter's row in the input grid, or in the all-parameters grid.
+    AnsiString Shown(const AnsiString &symbol) const
+    {
+        for (TStringGrid *g : {w->sgPar1, w->sgAll})
+            for (int r = 1; r < g->RowCount(); ++r)
+                if (g->Cells(0, r) == symbol)
+                    return g->Cells(1, r);
+        return "(no row)";
+    }
+    // Clicks the area and accepts the dialog, after running f inside it.
+    void ClickAndAccept(int page, int code, const std::function<void()> &f = {})
+    {
+        OnNextModal([this, f](TForm *form) {
+            EXPECT_EQ(form, d);
+            captions.push_back(d->Caption());
+            if (f)
+                f();
+            d->bbReplace->Click();
+            return mrNone;
+        });
+        Area(page, code)->Click();
+    }
+    std::vector<AnsiString> captions;
+};
+
+TEST_F(InertiaHandOffTest, AcceptWritesTheResultIntoTheAreasParameter)
+{
+    struct Case {
+        int page, code;
+        const char *symbol;
+        int id;
+    };
+    const Case cases[] = {{1, 11, "JR", 45}, {1, 12, "JS", 47}, {2, 13, "JC", 46}, {3, 14, "JRO", 42}};
+    for (const Case &c : cases) {
+        captions.clear();
+        ClickAndAccept(c.page, c.code, [&] {
+            EXPECT_EQ(d->cbCBX->Items.Count(), 16); // activated: density list built
+            EXPECT_FALSE(d->Image1->Picture().isNull());
+        });
+        EXPECT_EQ(captions, std::vector<AnsiString>{AnsiString("慣量計算:") + c.symbol});
+        EXPECT_EQ(w->PictureTag, c.page * 100 + c.code);
+        EXPECT_EQ(SizeItems[c.id].dV, 54) << c.symbol;
+        EXPECT_EQ(Shown(c.symbol), "54") << c.symbol;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InertiaHandOffTest, ResultIsConvertedIntoTheUnitTheParameterShows)
+{
+    SizeItems[45].asNowUnit = "kg*cm^2"; // picked in the unit cell
+    ClickAndAccept(1, 11);
+    EXPECT_EQ(SizeItems[45].dV, 540000);
+
+    SetParamUnitSystem(SizeItems[47], 2); // "(lb*ft^2)"
+    ClickAndAccept(1, 12);
+    EXPECT_DOUBLE_EQ(SizeItems[47].dV, 1281.4380198); // 54 * 23.7303337
+
+    SizeItems[46].asNowUnit = "(kg*m^2)";
+    ClickAndAccept(1, 13);
+    EXPECT_EQ(SizeItems[46].dV, 54);
+    EXPECT_TRUE(messages.empty());
+
+    InertiaItems[EntryR0].dV = 1e153; // I = 1.5e306 kg*m^2 fits, in kg*cm^2 it does not
+    ClickAndAccept(1, 11);
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Floating point overflow."});
+    EXPECT_EQ(SizeItems[45].dV, 540000);
+}
+
+TEST_F(InertiaHandOffTest, CancelChangesNothing)
+{
+    OnNextModal([this](TForm *) {
+        d->cbMode->UserSelect(1);
+        return mrCancel;
+    });
+    Area(1, 11)->Click();
+    EXPECT_EQ(SizeItems[45].dV, 0);
+    EXPECT_EQ(Shown("JR"), "0");
+
+    OnNextModal([this](TForm *) {
+        d->bbCancel->Click();
+        return mrNone;
+    });
+    Area(1, 11)->Click();
+    EXPECT_EQ(SizeItems[45].dV, 0);
+}
+
+TEST_F(InertiaHandOffTest, AcceptHandsBackTheLastCalculationNotLaterTyping)
+{
+    ClickAndAccept(1, 11, [this] {
+        SelectValue(d->sgInertia, "R0");
+        Type("1");
+    });
+    EXPECT_EQ(SizeItems[45].dV, 54);
+    // The next showing recomputes with the typed value and keeps the shape.
+    ClickAndAccept(2, 11);
+    EXPECT_EQ(SizeItems[45].dV, 1.5);
+}
+
+TEST_F(InertiaHandOffTest, JrAreasOfDifferentPagesFeedTheSameParameter)
+{
+    ClickAndAccept(1, 11);
+    ClickAndAccept(5, 11, [this] { d->cbMode->UserSelect(1); });
+    EXPECT_EQ(SizeItems[45].dV, 91.5);
+    EXPECT_EQ(w->PictureTag, 511);
+    EXPECT_EQ(Shown("JR"), "91.5");
+}
+
+class InertiaHandOffTextsTest : public InertiaHandOffTest
+{
+  protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(InertiaHandOffTextsTest, CaptionComesFromMessage91)
+{
+    ClickAndAccept(1, 12);
+    EXPECT_EQ(captions, std::vector<AnsiString>{"Inertia Calculation:JS"});
+}
+
+TEST_F(MainWindowTest, AboutBoxOpensFromTheToolBar)
+{
+    TForm *shown = nullptr;
+    OnNextModal([&](TForm *form) {
+        shown = form;
+        static_cast<TSelvane_About_F *>(form)->OKButton->Click();
+        return mrNone;
+    });
+    w->tbAbout->Click();
+    ASSERT_EQ(shown, Selvane_About_F);
+    EXPECT_EQ(Selvane_About_F->ModalResult(), mrOk);
+    EXPECT_EQ(Selvane_About_F->ProductName->Caption(), "Zorvo Kelo -Selvane");
+    EXPECT_EQ(Selvane_About_F->Version->Caption(), "Version : 1.02.04");
+}
+
+TEST_F(MainWindowTest, GuideThatCannotBeStartedFailsSilently)
+{
+    FireEvent(w->ToolButton8->OnClick, w->ToolButton8);
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
