@@ -99,6 +99,20 @@ public:
     }
 };
 
+// A label that reports clicks, as the old static text did.
+class LabelWidget : public QLabel {
+public:
+    TLabel *owner = nullptr;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        QLabel::mouseReleaseEvent(e);
+        if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+            owner->Click();
+    }
+};
+
 class SplitterBar : public QWidget {
 public:
     TSplitter *owner = nullptr;
@@ -154,10 +168,13 @@ TGroupBox::TGroupBox(TComponent *owner) : TWinControl(owner, new AlignHost<QGrou
 AnsiString TGroupBox::Caption() const { return box_->title().toStdString(); }
 void TGroupBox::SetCaption(const AnsiString &text) { box_->setTitle(QString::fromStdString(text)); }
 
-TLabel::TLabel(TComponent *owner) : TControl(owner, new QLabel())
+TLabel::TLabel(TComponent *owner) : TControl(owner, new LabelWidget())
 {
     label_ = static_cast<QLabel *>(widget_.data());
+    static_cast<LabelWidget *>(label_)->owner = this;
 }
+
+void TLabel::Click() { FireEvent(OnClick, this); }
 
 AnsiString TLabel::Caption() const { return label_->text().toStdString(); }
 void TLabel::SetCaption(const AnsiString &text) { label_->setText(QString::fromStdString(text)); }

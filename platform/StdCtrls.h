@@ -43,6 +43,8 @@ public:
     void SetAlignment(TAlignment a);
     void SetBevel(TBevelKind bevel);
     void SetWordWrap(bool wrap);
+    // Runs the click as the user's would.
+    void Click();
 
 protected:
     QLabel *label_;

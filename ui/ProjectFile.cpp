@@ -1,4 +1,169 @@
+#include "ui/ProjectFile.h"
+
+#include "model/Tables.h"
+#include "model/Texts.h"
+#include "model/Units.h"
+#include "platform/IniFiles.h"
 #include "ui/Selvane.h"
 
-void TSelvane_F::tbSaveClick(TObject *) {}
-void TSelvane_F::tbOpenClick(TObject *) {}
+#include <filesystem>
+#include <system_error>
+
+namespace
+{
+
+const char fileSection[] = "File";
+const char formatMarker[] = "0x6930";
+const char formatVersion[] = "0x101";
+const char badModeText[] = "Unknow Mode Type!";
+
+bool exists(const AnsiString &fileName)
+{
+    std::error_code ec;
+    return std::filesystem::exists(fileName, ec);
+}
+
+// Refuses a file that is too large to be a project file, before anything reads it.
+void checkSize(const AnsiString &fileName)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(fileName, ec);
+    if (!ec && size > static_cast<std::uintmax_t>(MaxProjectFileBytes))
+        throw Exception("File too large! A project file is at most " + IntToStr(MaxProjectFileBytes >> 20) +
+                        " MiB.\n" + fileName);
+}
+
+struct ProjectHeader {
+    int mode = 0;
+    int unitType = 1;
+};
+
+// The whole header is checked before the window changes, so a bad file leaves it as it was.
+ProjectHeader readHeader(const TMemIniFile &ini)
+{
+    if (ini.ReadString(fileSection, "FileCode", "") != formatMarker)
+        throw Exception("Unknown file format!");
+    ini.ReadString(fileSection, "FileVer", ""); // any version is read the same way
+
+    ProjectHeader header;
+    const AnsiString mode = Trim(ini.ReadString(fileSection, "Mode", ""));
+    if (mode.empty())
+        throw Exception(badModeText);
+    header.mode = StrToInt(mode);
+    if (header.mode < 0 || header.mode > 6)
+        throw Exception(badModeText);
+
+    const AnsiString unitType = Trim(ini.ReadString(fileSection, "UnitType", ""));
+    header.unitType = unitType.empty() ? UnitSystemSI : StrToInt(unitType);
+    if (header.unitType != UnitSystemSI && header.unitType != UnitSystemImperial)
+        throw Exception("Unknown Unit Type!");
+    return header;
+}
+
+// "200[(mm)]": number text before the first "[", unit between it and the first "]" after it.
+void splitValue(const AnsiString &text, AnsiString &number, AnsiString &unit)
+{
+    const int open = Pos("[", text);
+    if (open == 0) {
+        number = text;
+        unit.clear();
+        return;
+    }
+    number = SubString(text, 1, open - 1);
+    unit = TextBetween(text, '[', ']');
+}
+
+} // namespace
+
+bool confirmOverwrite(const AnsiString &fileName)
+{
+    if (!exists(fileName))
+        return true;
+    return Application->MessageBox(GetMsg("Selvane_F", 0, "File already Existed ! Overwrite ?"),
+                                   "Kelo Sizing", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// Errors propagate to the standard error display; the old file stays whole because the INI layer
+// writes a temporary file and renames it over the target only once it is complete.
+void TSelvane_F::tbSaveClick(TObject *)
+{
+    if (!SaveDialog1->Execute())
+        return;
+    const AnsiString fileName = SaveDialog1->FileName;
+    if (!confirmOverwrite(fileName))
+        return;
+    checkSize(fileName);
+
+    // Sections and keys of an existing file that are not ours are kept.
+    TMemIniFile ini(fileName, IniEncoding::Big5Fallback);
+    ini.SetWriteEncoding(IniEncoding::Big5Fallback);
+    ini.WriteString(fileSection, "FileCode", formatMarker);
+    ini.WriteString(fileSection, "FileVer", formatVersion);
+    ini.WriteString(fileSection, "Mode", IntToStr(pcModPic->ActivePageIndex()));
+    ini.WriteString(fileSection, "UnitType", IntToStr(UnitType));
+    for (const CSIZEITEM &item : SizeItems)
+        ini.WriteString(fileSection, item.Abbr, FloatToStr(item.dV) + "[" + item.asNowUnit + "]");
+    ini.UpdateFile();
+}
+
+void TSelvane_F::tbOpenClick(TObject *)
+{
+    if (!OpenDialog1->Execute())
+        return;
+    const AnsiString fileName = OpenDialog1->FileName;
+    try {
+        std::error_code ec;
+        if (!std::filesystem::exists(fileName, ec))
+            throw Exception("File not Existed !\n" + fileName);
+        if (!std::filesystem::is_regular_file(fileName, ec))
+            throw Exception("Unknown file format!");
+        checkSize(fileName);
+
+        const TMemIniFile ini(fileName, IniEncoding::Big5Fallback);
+        const ProjectHeader header = readHeader(ini);
+
+        pcModPic->SetActivePageIndex(header.mode);
+        UnitType = header.unitType;
+        FillDensityGrid();
+        for (CMOTORSPC &record : MotorSpecs)
+            SetMotorUnitSystem(record, UnitType);
+        FillMotorGrid(true);
+
+        AnsiString failed;
+        AnsiString fileUnits[62];
+        for (int id = 0; id < 62; ++id) {
+            CSIZEITEM &item = SizeItems[id];
+            SetParamUnitSystem(item, UnitType);
+            AnsiString number, unit;
+            splitValue(Trim(ini.ReadString(fileSection, item.Abbr, "")), number, unit);
+            double value = 0;
+            if (!number.empty() && TryStrToFloat(number, value)) {
+                item.dV = value;
+            } else {
+                item.dV = item.dDefV;
+                failed += item.Name + " Load failed! => use default! \n";
+            }
+            item.asNowUnit = unit;
+            fileUnits[id] = unit;
+        }
+        if (!failed.empty())
+            ShowMessage(failed);
+
+        pcModPicChange(pcModPic);
+        // Leaving the rotary table gives travel, stroke and speed their own unit lists back and
+        // resets their units; the file's units for them win.
+        if (header.mode != 3) {
+            bool restored = false;
+            for (int id : {0, 4, 5})
+                if (SizeItems[id].asNowUnit != fileUnits[id]) {
+                    SizeItems[id].asNowUnit = fileUnits[id];
+                    restored = true;
+                }
+            if (restored)
+                FillParamGrids(cbModel->ItemIndex());
+        }
+        ClearResults();
+    } catch (const std::exception &e) {
+        ShowMessage(e.what());
+    }
+}

@@ -1,9 +1,45 @@
 #pragma once
 
 #include "platform/Forms.h"
+#include "platform/StdCtrls.h"
 
-// The dialog that asks which parts of the results a report holds.
-class TSelvane_Actions_F : public TForm {
-public:
+#include <vector>
+
+// The dialog that asks which parts of the results a report holds: three whole sections, and the
+// suggested matches and their details also row by row (one box per row of the main window's
+// suggestion grid, rebuilt at each activation).
+class TSelvane_Actions_F : public TForm
+{
+  public:
     explicit TSelvane_Actions_F(TComponent *owner);
+
+    TScrollBox *ScrollBox1; // the form's scrolled area
+    TStaticText *stTitle;
+    TGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
+    TStaticText *StaticText1, *StaticText2, *StaticText3, *StaticText4, *StaticText5;
+    TCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5;
+    TBitBtn *BitBtn5, *BitBtn6;
+
+    void FormActivate(TObject *Sender);
+    void StaticText4Click(TObject *Sender);
+    void StaticText5Click(TObject *Sender);
+    void CheckBox4Click(TObject *Sender);
+    void CheckBox5Click(TObject *Sender);
+    void ItemCheckBoxClick(TObject *Sender);
+
+    // Box i stands for row i + 1 of the suggestion grid; Count boxes in each list.
+    std::vector<TCheckBox *> SuggestBoxes;
+    std::vector<TCheckBox *> DetailBoxes;
+    int Count = 0;
+
+    // Height of the scrolled area.
+    int VertScrollRange() const { return vertScrollRange_; }
+
+  private:
+    void buildLayout();
+    void destroyItemBoxes();
+    TCheckBox *makeItemBox(TGroupBox *group, int i);
+    void placeGroups();
+
+    int vertScrollRange_ = 313;
 };

@@ -1,0 +1,419 @@
+#include "MainWindowFixture.h"
+#include "TestSupport.h"
+
+#include "model/Tables.h"
+#include "ui/ProjectFile.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+
+namespace
+{
+
+// Code page 950 bytes of the symbols in the keys: Greek capitals start at A344 and small letters at
+// A35C in alphabetical order (Δ A347; η A362, θ A363, μ A367, ρ A36C); the degree sign is A258.
+const std::string big5Delta = "\xA3\x47", big5Rho = "\xA3\x6C", big5Theta = "\xA3\x63", big5Mu = "\xA3\x67",
+                  big5Eta = "\xA3\x62", big5Degree = "\xA2\x58";
+
+// The 62 parameter lines of a project saved right after start-up: defaults, in SI, in id order.
+std::string defaultParameterLines()
+{
+    const std::string lines[] = {big5Delta + "S=5[(m/rev)]",
+                                 big5Delta + "P=0[(m/pulse)]",
+                                 "1/RN=1[]",
+                                 "1/RM=1[]",
+                                 "V=10[(m/min)]",
+                                 "S=200[(mm)]",
+                                 "NV=2400[(rpm)]",
+                                 "F=0[(N)]",
+                                 "FP=0[(N)]",
+                                 big5Rho + "=0.02266[(kg/m^3)]",
+                                 big5Theta + "=0[(" + big5Degree + ")]",
+                                 big5Mu + "=0.1[]",
+                                 big5Eta + "=0.85[]",
+                                 big5Eta + "m=0.9[]",
+                                 "tA=0.257[(sec)]",
+                                 "tE=0.8431[(sec)]",
+                                 "tD=0.257[(sec)]",
+                                 "tR=0.0428571428571429[(sec)]",
+                                 "tM=1.5[(sec)]",
+                                 "tS=0[(sec)]",
+                                 "tP=1.5[(sec)]",
+                                 "ML=5[(kg)]",
+                                 "MT=5[(kg)]",
+                                 "MC=50[(kg)]",
+                                 "MW=2[(kg)]",
+                                 "MB=20[(kg)]",
+                                 "PB=5[(mm)]",
+                                 "LS=200[(mm)]",
+                                 "LG=50[(mm)]",
+                                 "LB=500[(mm)]",
+                                 "DB=20[(mm)]",
+                                 "DG=200[(mm)]",
+                                 "DI=100[(mm)]",
+                                 "DF=300[(mm)]",
+                                 "DT=1000[(mm)]",
+                                 "DO=200[(mm)]",
+                                 "DP=20[(mm)]",
+                                 "DR=200[(mm)]",
+                                 "DS=100[(mm)]",
+                                 "DL=0[(mm)]",
+                                 "JM=0.000108[(kg*m^2)]",
+                                 "JF=0.0001[(kg*m^2)]",
+                                 "JRO=0[(kg*m^2)]",
+                                 "JB=6.18E-5[(kg*m^2)]",
+                                 "JL=0.0009738[(kg*m^2)]",
+                                 "JR=0[(kg*m^2)]",
+                                 "JC=0[(kg*m^2)]",
+                                 "JS=0[(kg*m^2)]",
+                                 "JSH=0[(kg*m^2)]",
+                                 "JW=0[(kg*m^2)]",
+                                 "JG=0[(kg*m^2)]",
+                                 "JT=0[(kg*m^2)]",
+                                 "JML=0[(kg*m^2)]",
+                                 "JLI=0[(kg*m^2)]",
+                                 "TRO=0[(N.m)]",
+                                 "TL=0.225[(N.m)]",
+                                 "TF=0[(N.m)]",
+                                 "TW=0[(N.m)]",
+                                 "TUP=0[(N.m)]",
+                                 "TDN=0[(N.m)]",
+                                 "WN=4[]",
+                                 "WRN=2[]"};
+    std::string out;
+    for (const std::string &line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+const char header[] = "[File]\r\nFileCode=0x6930\r\nFileVer=0x101\r\nMode=0\r\nUnitType=1\r\n";
+
+// What a load may change; compared to tell "left as it was".
+struct WindowState {
+    int page, unitType;
+    std::array<double, 62> values;
+    std::array<AnsiString, 62> units;
+    bool operator==(const WindowState &o) const
+    {
+        return page == o.page && unitType == o.unitType && values == o.values && units == o.units;
+    }
+};
+
+} // namespace
+
+class ProjectFileTest : public MainWindowTest
+{
+  protected:
+    void save(const std::string &path)
+    {
+        AnswerNextFileDialog(path);
+        w->tbSave->Click();
+    }
+    void load(const std::string &path)
+    {
+        AnswerNextFileDialog(path);
+        w->tbOpen->Click();
+    }
+    WindowState state() const
+    {
+        WindowState s{w->pcModPic->ActivePageIndex(), w->UnitType, {}, {}};
+        for (int id = 0; id < 62; ++id) {
+            s.values[id] = SizeItems[id].dV;
+            s.units[id] = SizeItems[id].asNowUnit;
+        }
+        return s;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(ProjectFileTest, SavesHeaderAndParametersInOrderAsBig5)
+{
+    const std::string path = dir.filePath("case.siz");
+    save(path);
+    EXPECT_EQ(readFileBytes(path), header + defaultParameterLines());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ProjectFileTest, TypedNameWithoutExtensionGetsSiz)
+{
+    save(dir.filePath("case"));
+    EXPECT_TRUE(fileExists(dir.filePath("case.siz")));
+    EXPECT_EQ(w->SaveDialog1->Filter, "*.siz|*.siz|ALL|*.*");
+}
+
+TEST_F(ProjectFileTest, RoundTripRestoresValuesUnitsUnitSystemAndMechanism)
+{
+    const std::string path = dir.filePath("round.siz");
+    w->pcModPic->UserSelect(5);
+    w->tbMI->Click();
+    SizeItems[5].dV = 12.5;
+    SizeItems[5].asNowUnit = "inch"; // picked in the unit column
+    SizeItems[9].dV = 0.3;
+    SizeItems[21].dV = 1e-7;
+    SizeItems[40].dV = -2.5e20;
+    WindowState saved = state();
+    saved.values[17] = 0.0428571428571429; // 3/70 kept to the file's 15 significant digits
+    save(path);
+
+    w->pcModPic->UserSelect(2);
+    w->tbSI->Click();
+    for (CSIZEITEM &item : SizeItems)
+        item.dV = 77;
+    load(path);
+
+    EXPECT_EQ(state(), saved);
+    EXPECT_EQ(w->UnitType, 2);
+    EXPECT_EQ(w->cbModel->ItemIndex(), 5);
+    EXPECT_EQ(w->CurMechanism, 5);
+    EXPECT_EQ(MotorSpecs[0].TorqueUnitType, 2);
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+}
+
+TEST_F(ProjectFileTest, LoadingAwayFromTheRotaryTableKeepsTheFileUnits)
+{
+    const std::string path = dir.filePath("screw.siz");
+    SizeItems[0].asNowUnit = "m/rev";
+    SizeItems[4].asNowUnit = "cm/sec";
+    SizeItems[5].asNowUnit = "cm";
+    save(path);
+
+    w->pcModPic->UserSelect(3);
+    ASSERT_EQ(SizeItems[5].asNowUnit, "(deg)");
+    load(path);
+
+    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 0);
+    EXPECT_EQ(SizeItems[0].asNowUnit, "m/rev");
+    EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
+    EXPECT_EQ(SizeItems[5].asNowUnit, "cm");
+    EXPECT_EQ(SizeItems[5].asUnit, "[mm][cm]");
+    int shown = 0;
+    for (int r = 1; r < w->sgPar1->RowCount(); ++r) {
+        if (w->Par1RowItem[r] == 5) {
+            EXPECT_EQ(w->sgPar1->Cells(2, r), "cm");
+            ++shown;
+        }
+    }
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(ProjectFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
+{
+    const std::string path = dir.filePath("mixed.siz");
+    writeFileBytes(path, "[Notes]\r\nauthor=lee\r\n\r\n[File]\r\nCustom=keep\r\nMode=6\r\nFileCode=old\r\n");
+    save(path);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Kelo Sizing");
+    EXPECT_EQ(messages[0].text, "File already Existed ! Overwrite ?");
+    EXPECT_EQ(messages[0].flags, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(readFileBytes(path), "[Notes]\r\nauthor=lee\r\n\r\n[File]\r\nCustom=keep\r\nMode=0\r\n"
+                                   "FileCode=0x6930\r\nFileVer=0x101\r\nUnitType=1\r\n" +
+                                       defaultParameterLines());
+}
+
+TEST_F(ProjectFileTest, AnsweringNoOrCancellingWritesNothing)
+{
+    const std::string path = dir.filePath("keep.siz");
+    writeFileBytes(path, "old");
+    AnswerNextMessage(IDNO);
+    save(path);
+    EXPECT_EQ(readFileBytes(path), "old");
+    AnswerNextFileDialog("");
+    w->tbSave->Click();
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(ProjectFileTest, FailedSaveReportsAndLeavesTheOldFileWhole)
+{
+    const std::string path = dir.filePath("locked.siz");
+    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\n");
+    chmod(path.c_str(), 0444);
+    save(path);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].flags, MB_OK | MB_ICONERROR);
+    EXPECT_NE(messages[1].text.find("locked.siz"), AnsiString::npos);
+    EXPECT_EQ(readFileBytes(path), "[File]\r\nFileCode=0x6930\r\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1); // no temporary file left behind
+}
+
+TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
+{
+    const std::string path = dir.filePath("bare.siz");
+    writeFileBytes(path, "[File]\nFileCode=0x6930\nMode=0\n");
+    w->tbMI->Click();
+    for (CSIZEITEM &item : SizeItems)
+        item.dV = 123;
+    load(path);
+
+    EXPECT_EQ(w->UnitType, 1);
+    AnsiString expected;
+    for (const CSIZEITEM &item : SizeItems) {
+        EXPECT_EQ(item.dV, item.dDefV) << item.Abbr;
+        EXPECT_EQ(item.asNowUnit, "") << item.Abbr;
+        expected += item.Name + " Load failed! => use default! \n";
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, expected);
+}
+
+// One parameter line of an otherwise complete file, and what the loader makes of it.
+struct ValueCase {
+    const char *text;
+    double value; // NaN: the default
+    const char *unit;
+};
+
+TEST_F(ProjectFileTest, ParameterValueFallBacks)
+{
+    const ValueCase cases[] = {
+        {"7", 7, ""},
+        {"7[mm", 7, ""},
+        {"abc[mm]", NAN, "mm"},
+        {"12.5[cm]", 12.5, "cm"},
+        {" 3 [ (mm) ] ", 3, " (mm) "},
+        {"[", NAN, ""},
+        {"]]", NAN, ""},
+        {"4]x[mm", NAN, ""},
+        {"", NAN, ""},
+        {"1e999[mm]", NAN, "mm"},
+        {"nan[mm]", NAN, "mm"},
+    };
+    for (const ValueCase &c : cases) {
+        SCOPED_TRACE(c.text);
+        messages.clear();
+        const std::string path = dir.filePath("one.siz");
+        writeFileBytes(path, header + defaultParameterLines());
+        std::string bytes = readFileBytes(path);
+        const std::string line = "\r\nS=200[(mm)]\r\n";
+        bytes.replace(bytes.find(line), line.size(), "\r\nS=" + std::string(c.text) + "\r\n");
+        writeFileBytes(path, bytes);
+        SizeItems[5].dV = 99;
+
+        load(path);
+        EXPECT_EQ(SizeItems[5].dV, std::isnan(c.value) ? 200.0 : c.value);
+        EXPECT_EQ(SizeItems[5].asNowUnit, c.unit);
+        if (std::isnan(c.value)) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, SizeItems[5].Name + " Load failed! => use default! \n");
+        } else {
+            EXPECT_TRUE(messages.empty());
+        }
+    }
+}
+
+TEST_F(ProjectFileTest, DuplicateKeysTakeTheFirst)
+{
+    const std::string path = dir.filePath("dup.siz");
+    writeFileBytes(path, header + defaultParameterLines() + "S=1[cm]\r\n[File]\r\nS=2[cm]\r\nMode=4\r\n");
+    w->pcModPic->UserSelect(2);
+    load(path);
+    EXPECT_EQ(SizeItems[5].dV, 200);
+    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 0);
+}
+
+TEST_F(ProjectFileTest, LegacyBig5FileLoadsItsGreekSymbolParameters)
+{
+    const std::string path = dir.filePath("legacy.siz");
+    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\nMode=2\r\nUnitType=2\r\n" + big5Rho +
+                             "=0.5[lb/inch^3]\r\n" + big5Theta + "=30[" + big5Degree + "]\r\n" + big5Mu +
+                             "=0.2[]\r\n" + big5Eta + "=0.7[]\r\n" + big5Eta + "m=0.6[]\r\n" + big5Delta +
+                             "S=0.01[(ft/rev)]\r\n");
+    load(path);
+    EXPECT_EQ(SizeItems[9].dV, 0.5);
+    EXPECT_EQ(SizeItems[9].asNowUnit, "lb/inch^3");
+    EXPECT_EQ(SizeItems[10].dV, 30);
+    EXPECT_EQ(SizeItems[10].asNowUnit, "°");
+    EXPECT_EQ(SizeItems[11].dV, 0.2);
+    EXPECT_EQ(SizeItems[12].dV, 0.7);
+    EXPECT_EQ(SizeItems[13].dV, 0.6);
+    EXPECT_EQ(SizeItems[0].dV, 0.01);
+    EXPECT_EQ(SizeItems[0].asNowUnit, "(ft/rev)");
+    EXPECT_EQ(w->UnitType, 2);
+    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 2);
+}
+
+TEST_F(ProjectFileTest, Utf8FileLoadsTheSameSymbols)
+{
+    const std::string path = dir.filePath("utf8.siz");
+    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\nMode=0\r\nρ=0.5[kg/m^3]\r\nΔS=0.02[m/rev]\r\n");
+    load(path);
+    EXPECT_EQ(SizeItems[9].dV, 0.5);
+    EXPECT_EQ(SizeItems[0].dV, 0.02);
+    EXPECT_EQ(SizeItems[0].asNowUnit, "m/rev");
+}
+
+// A file the loader refuses, with the message shown; nothing in the window changes.
+struct RefusedCase {
+    const char *name;
+    std::string bytes;
+    AnsiString message;
+};
+
+TEST_F(ProjectFileTest, BadFilesAreRefusedBeforeAnythingChanges)
+{
+    const std::string mode0 = "[File]\r\nFileCode=0x6930\r\nMode=0\r\n";
+    const RefusedCase cases[] = {
+        {"empty", "", "Unknown file format!"},
+        {"binary", std::string("\x00\xFF\xFE[\x01]\x80=\x00\n", 11), "Unknown file format!"},
+        {"other case marker", "[File]\r\nFileCode=0X6930\r\nMode=0\r\n", "Unknown file format!"},
+        {"no File section", "[Other]\r\nFileCode=0x6930\r\nMode=0\r\n", "Unknown file format!"},
+        {"keys before any section", "FileCode=0x6930\r\nMode=0\r\n", "Unknown file format!"},
+        {"no mode", "[File]\r\nFileCode=0x6930\r\n", "Unknow Mode Type!"},
+        {"blank mode", "[File]\r\nFileCode=0x6930\r\nMode=  \r\n", "Unknow Mode Type!"},
+        {"mode 7", "[File]\r\nFileCode=0x6930\r\nMode=7\r\n", "Unknow Mode Type!"},
+        {"mode -1", "[File]\r\nFileCode=0x6930\r\nMode=-1\r\n", "Unknow Mode Type!"},
+        {"huge mode", "[File]\r\nFileCode=0x6930\r\nMode=99999999999\r\n",
+         "'99999999999' is not a valid integer value"},
+        {"text mode", "[File]\r\nFileCode=0x6930\r\nMode=two\r\n", "'two' is not a valid integer value"},
+        {"unit 3", mode0 + "UnitType=3\r\n", "Unknown Unit Type!"},
+        {"unit 0", mode0 + "UnitType=0\r\n", "Unknown Unit Type!"},
+        {"text unit", mode0 + "UnitType=SI\r\n", "'SI' is not a valid integer value"},
+    };
+    w->pcModPic->UserSelect(4);
+    w->tbMI->Click();
+    SizeItems[5].asNowUnit = "inch";
+    const WindowState before = state();
+    for (const RefusedCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const std::string path = dir.filePath("bad.siz");
+        writeFileBytes(path, c.bytes);
+        load(path);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+        EXPECT_EQ(messages[0].flags, MB_OK);
+        EXPECT_TRUE(state() == before);
+    }
+}
+
+TEST_F(ProjectFileTest, HugeMissingAndSpecialFilesGiveAClearMessage)
+{
+    const std::string huge = dir.filePath("huge.siz");
+    writeFileBytes(huge, "[File]\r\nFileCode=0x6930\r\nMode=0\r\n" + std::string(MaxProjectFileBytes, ';'));
+    load(huge);
+    const std::string missing = dir.filePath("gone.siz");
+    load(missing);
+    load(dir.path()); // a directory
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].text, "File too large! A project file is at most 4 MiB.\n" + huge);
+    EXPECT_EQ(messages[1].text, "File not Existed !\n" + missing);
+    EXPECT_EQ(messages[2].text, "Unknown file format!");
+    EXPECT_EQ(SizeItems[5].dV, 200);
+}
+
+TEST_F(ProjectFileTest, LoadingClearsTheResults)
+{
+    const std::string path = dir.filePath("clear.siz");
+    save(path);
+    w->moRlt->Lines.Add("old result");
+    w->sgPar3->SetCells(1, 1, "42");
+    load(path);
+    EXPECT_TRUE(w->moRlt->Lines.Items().empty());
+    EXPECT_EQ(w->sgPar3->Cells(1, 1), "");
+}

@@ -1,0 +1,303 @@
+#include "MainWindowFixture.h"
+#include "TestSupport.h"
+
+#include "model/Tables.h"
+#include "ui/Selvane_Actions.h"
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+
+using Lines = std::vector<std::string>;
+
+const std::string modeName = "滾珠導螺桿傳動裝置";
+
+// Open file descriptors of this process, to tell that a report file was closed.
+int openFiles()
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+std::string spaces(int n)
+{
+    return std::string(static_cast<size_t>(n), ' ');
+}
+
+// The seven lines that open a section; only the process section's rule has a trailing blank, and
+// only the first title two trailing blanks instead of three.
+Lines frame(int section, const std::string &title)
+{
+    return {"",
+            "",
+            " " + std::string(67, '_') + (section == 2 ? " " : ""),
+            "|" + spaces(67) + "|",
+            "    " + title + (section == 1 ? "  " : "   "),
+            "|" + std::string(67, '_') + "|",
+            ""};
+}
+
+void append(Lines &to, const Lines &from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+// Every line of a report ends in CR LF; a bare LF or CR fails the split.
+Lines splitCrLf(const std::string &bytes)
+{
+    Lines lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "last line without CR LF";
+            break;
+        }
+        const std::string line = bytes.substr(start, end - start);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        lines.push_back(line);
+        start = end + 2;
+    }
+    return lines;
+}
+
+} // namespace
+
+class ReportTest : public MainWindowTest
+{
+  protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        d = Selvane_Actions_F;
+        path = dir.filePath("report.txt");
+        w->stModeName->SetCaption(modeName);
+    }
+    // Runs Save Result; choose() sets the dialog's boxes before OK.
+    void saveReport(const std::function<void(TSelvane_Actions_F *)> &choose, const std::string &file)
+    {
+        OnNextModal([choose](TForm *form) {
+            choose(static_cast<TSelvane_Actions_F *>(form));
+            return mrOk;
+        });
+        AnswerNextFileDialog(file);
+        w->tbSaveRlt->Click();
+    }
+    static void only(TSelvane_Actions_F *a, bool b1, bool b2, bool b3, bool b4, bool b5)
+    {
+        a->CheckBox1->SetChecked(b1);
+        a->CheckBox2->SetChecked(b2);
+        a->CheckBox3->SetChecked(b3);
+        a->CheckBox4->SetChecked(b4);
+        a->CheckBox5->SetChecked(b5);
+    }
+    static void setRow(TStringGrid *g, int r, const Lines &cells)
+    {
+        for (size_t c = 0; c < cells.size(); ++c)
+            g->SetCells(static_cast<int>(c), r, cells[c]);
+    }
+    // Three matches: a Q row, an R row with the same motor, and a row no record stands for.
+    void fillMatches()
+    {
+        TStringGrid *g = w->sgMotorRlt;
+        g->SetColCount(7);
+        g->SetRowCount(4);
+        setRow(g, 0, {"Drive", "馬達型號", "Trms", "", "", "", ""});
+        setRow(g, 1, {"Kelo-Q", "Vorn-0100-50", "0.123", "a-cell-longer-than-twenty", "", "", ""});
+        setRow(g, 2, {"Kelo-R", "Vorn-0100-50", "0.5", "", "", "", ""});
+        setRow(g, 3, {"Kelo-X", "Nope", "1", "", "", "", ""});
+        w->ResultLines = {"common 1", "common 2"};
+        MotorSpecs[11].Lines = {"own Q"};
+        MotorSpecs[26].Lines = {"own R", "own R 2"};
+    }
+
+    TSelvane_Actions_F *d = nullptr;
+    TempDir dir;
+    std::string path;
+};
+
+TEST_F(ReportTest, NothingCheckedGivesTheMechanismNameAlone)
+{
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, path);
+    EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+    EXPECT_EQ(shellOpened, std::vector<AnsiString>{path});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Save File OK!");
+}
+
+TEST_F(ReportTest, ProcessMatchesAndDetailsFollowTheRowBoxes)
+{
+    w->moRlt->Lines.Assign({"step 1", "", "中文 line"});
+    fillMatches();
+    saveReport(
+        [](TSelvane_Actions_F *a) {
+            only(a, false, true, false, true, true);
+            a->SuggestBoxes[1]->SetChecked(false);
+            a->DetailBoxes[0]->SetChecked(false);
+        },
+        path);
+
+    Lines expected = {modeName};
+    append(expected, frame(2, "計算過程"));
+    append(expected, {"step 1", "", "中文 line"});
+    append(expected, frame(4, "建議選配"));
+    append(expected, {"  Drive" + spaces(15) + "馬達型號" + spaces(12) + "Trms" + spaces(16) + spaces(80),
+                      "  Kelo-Q" + spaces(14) + "Vorn-0100-50" + spaces(8) + "0.123" + spaces(15) +
+                          "a-cell-longer-than-twenty" + spaces(60),
+                      "  Kelo-X" + spaces(14) + "Nope" + spaces(16) + "1" + spaces(19) + spaces(80)});
+    append(expected, frame(5, "選配詳細內容"));
+    append(expected, {"", std::string(69, '*'), "*******************[   Vorn-0100-50   ]*******************",
+                      "common 1", "common 2", "own R", "own R 2"});
+    EXPECT_EQ(splitCrLf(readFileBytes(path)), expected);
+}
+
+TEST_F(ReportTest, RowBoxesWriteTheirSectionsWithoutTheAllBoxes)
+{
+    fillMatches();
+    saveReport(
+        [](TSelvane_Actions_F *a) {
+            only(a, false, false, false, false, false);
+            a->SuggestBoxes[2]->SetChecked(true); // still checked: rows are rebuilt checked
+            a->DetailBoxes[0]->SetChecked(false);
+            a->DetailBoxes[1]->SetChecked(false);
+            a->DetailBoxes[2]->SetChecked(false);
+        },
+        path);
+    const Lines lines = splitCrLf(readFileBytes(path));
+    Lines expected = {modeName};
+    append(expected, frame(4, "建議選配"));
+    append(expected, {"  Drive" + spaces(15) + "馬達型號" + spaces(12) + "Trms" + spaces(16) + spaces(80),
+                      "  Kelo-Q" + spaces(14) + "Vorn-0100-50" + spaces(8) + "0.123" + spaces(15) +
+                          "a-cell-longer-than-twenty" + spaces(60),
+                      "  Kelo-R" + spaces(14) + "Vorn-0100-50" + spaces(8) + "0.5" + spaces(17) + spaces(80),
+                      "  Kelo-X" + spaces(14) + "Nope" + spaces(16) + "1" + spaces(19) + spaces(80)});
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(ReportTest, AllBoxesWithoutRowsGiveBareFrames)
+{
+    w->moRlt->Lines.Clear();
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, true, true); }, path);
+    Lines expected = {modeName};
+    append(expected, frame(2, "計算過程"));
+    append(expected, frame(4, "建議選配"));
+    append(expected, frame(5, "選配詳細內容"));
+    EXPECT_EQ(splitCrLf(readFileBytes(path)), expected);
+}
+
+TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
+{
+    SizeItems[2].dV = 1234567890123;
+    SizeItems[2].asNowUnit = "公斤";
+    SizeItems[2].Name = "減速比";
+    SizeItems[9].dV = 7800;
+    saveReport([](TSelvane_Actions_F *a) { only(a, true, false, true, false, false); }, path);
+    const Lines lines = splitCrLf(readFileBytes(path));
+
+    // Ball-screw inputs in id order: 1/RN, V, S, F, ρ, μ, η, tA, tD, tS, ML, MT, PB, LB, DB, JR, JC, JS.
+    ASSERT_EQ(lines.size(), 1u + 7 + 18 + 7 + 11);
+    const Lines head(lines.begin(), lines.begin() + 8);
+    Lines expectedHead = {modeName};
+    append(expectedHead, frame(1, "使用者輸入參數"));
+    EXPECT_EQ(head, expectedHead);
+    EXPECT_EQ(lines[8], "  1/RN  = 1234567890123[公斤      ]減速比");
+    EXPECT_EQ(lines[9], "  V     = 10        [(m/min)   ]平台移動速度");
+    EXPECT_EQ(lines[12], "  ρ     = 7800      [(kg/m^3)  ]比重");
+    EXPECT_EQ(lines[25], "  JS    = 0         [(kg*m^2)  ]聯軸器銜接軸慣量");
+
+    Lines expectedResults = frame(3, "計算結果參數");
+    EXPECT_EQ(Lines(lines.begin() + 26, lines.begin() + 33), expectedResults);
+    // Results of the ball screw in id order: ΔS, ΔP, NV, tE, tR, tM, tP, JF, JB, JL, TL.
+    EXPECT_EQ(lines[33], "  ΔS    = 5         [(m/rev)   ]馬達旋轉一圈螺桿前進距離");
+    EXPECT_EQ(lines[43], "  TL    = 0.225     [(N.m)     ]摩擦力與外力等效於馬達力矩");
+}
+
+TEST_F(ReportTest, AnsweringNoLeavesTheFileAndYesEmptiesItFirst)
+{
+    writeFileBytes(path, std::string(500, 'x'));
+    AnswerNextMessage(IDNO);
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, path);
+    EXPECT_EQ(readFileBytes(path), std::string(500, 'x'));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "File already Existed ! Overwrite ?");
+    EXPECT_EQ(messages[0].caption, "Kelo Sizing");
+    EXPECT_EQ(messages[0].flags, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_TRUE(shellOpened.empty());
+
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, path);
+    EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+}
+
+TEST_F(ReportTest, CancelInEitherDialogWritesNothing)
+{
+    OnNextModal([](TForm *) { return mrCancel; });
+    w->tbSaveRlt->Click();
+
+    saveReport([](TSelvane_Actions_F *) {}, "");
+    EXPECT_FALSE(fileExists(path));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(shellOpened.empty());
+}
+
+TEST_F(ReportTest, DefaultExtensionIsTxt)
+{
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, dir.filePath("r"));
+    EXPECT_TRUE(fileExists(dir.filePath("r.txt")));
+    EXPECT_EQ(w->SaveDialog2->Filter, "*.txt|*.txt|ALL|*.*");
+}
+
+// Where the write fails, and the one message that reports it; no shell, no success message.
+struct FailureCase {
+    const char *name;
+    std::string file;
+    int processLines;
+    AnsiString message;
+};
+
+TEST_F(ReportTest, WriteFailuresAreReportedAndNothingIsOpened)
+{
+    // A full device takes a few lines into the buffer and fails when they are flushed.
+    const std::string full = dir.filePath("full.txt");
+    ASSERT_EQ(symlink("/dev/full", full.c_str()), 0);
+    const FailureCase cases[] = {
+        {"no such directory", dir.filePath("missing/report.txt"), 0, "Write File Failed !"},
+        {"device full at close", full, 0, "File Close Error !"},
+        {"device full while writing", full, 5000, "Write Input Parameter Line Failed!"},
+    };
+    for (const FailureCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        w->moRlt->Lines.Assign(
+            std::vector<AnsiString>(static_cast<size_t>(c.processLines), std::string(80, 'p')));
+        const int filesBefore = openFiles();
+        saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, false, false); }, c.file);
+        EXPECT_EQ(openFiles(), filesBefore);
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.back().text, c.message);
+        EXPECT_EQ(messages.back().flags, MB_OK);
+        EXPECT_TRUE(shellOpened.empty());
+    }
+}
+
+class ReportTextsTest : public ReportTest
+{
+  protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(ReportTextsTest, TitlesAndSuccessComeFromMessageIni)
+{
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, true, true); }, path);
+    const Lines lines = splitCrLf(readFileBytes(path));
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[5], "    Calculation Process   ");
+    EXPECT_EQ(lines[12], "    Suggested Matches   ");
+    EXPECT_EQ(lines[19], "    Match Details   ");
+    EXPECT_EQ(messages.back().text, "File saved!");
+}
