@@ -86,6 +86,31 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent *) override {}
     void mouseDoubleClickEvent(QMouseEvent *) override { FireEvent(grid->OnDblClick, grid); }
+    // Per-item scrolling aligns the last row with the bottom once scrolled to the end, leaving a cut
+    // row at the top; the old grid always starts with the whole TopRow, so cells stay where
+    // TopRow and the row height place them.
+    void scrollContentsBy(int dx, int dy) override
+    {
+        QTableView::scrollContentsBy(dx, dy);
+        alignTopRow();
+    }
+    void updateGeometries() override
+    {
+        QTableView::updateGeometries();
+        alignTopRow();
+    }
+    void alignTopRow()
+    {
+        QHeaderView *rows = verticalHeader();
+        const int top = verticalScrollBar()->value();
+        if (top < 0 || top >= rows->count())
+            return;
+        const int offset = rows->sectionPosition(rows->logicalIndex(top));
+        if (rows->offset() != offset) {
+            rows->setOffset(offset);
+            viewport()->update();
+        }
+    }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
     {
         const QModelIndex idx = QTableView::moveCursor(action, modifiers);

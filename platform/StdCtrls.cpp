@@ -62,6 +62,9 @@ protected:
     {
         pressed_.insert(e->key());
         QLineEdit::keyPressEvent(e);
+        // The old edit control kept its arrow keys: they must not also move a grid it lies on.
+        if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
+            e->accept();
     }
     void keyReleaseEvent(QKeyEvent *e) override
     {
@@ -89,14 +92,22 @@ public:
     {
         if (owner)
             FireEvent(owner->OnDropDown, owner);
+        open_ = true;
         QComboBox::showPopup();
     }
+    // Qt also calls this whenever the combo is hidden (and so while its window is destroyed); only
+    // the closing of an open list is a close-up.
     void hidePopup() override
     {
         QComboBox::hidePopup();
-        if (owner)
+        if (owner && open_) {
+            open_ = false;
             FireEvent(owner->OnCloseUp, owner);
+        }
     }
+
+private:
+    bool open_ = false;
 };
 
 // A label that reports clicks, as the old static text did.

@@ -1,13 +1,356 @@
 #include "ui/Selvane.h"
 
-void TSelvane_F::FillParamGrids(int) {}
-void TSelvane_F::RefreshParamValues() {}
-void TSelvane_F::ConvertToCalcUnits() {}
-void TSelvane_F::sgPar1SelectCell(TObject *, int, int, bool &) {}
-void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &, int) {}
-void TSelvane_F::CellUnitChange(TObject *) {}
-void TSelvane_F::cbCBXDropDown(TObject *) {}
-void TSelvane_F::cbCBXCloseUp(TObject *) {}
-void TSelvane_F::cbCBXChange(TObject *) {}
-void TSelvane_F::pcModPicChange(TObject *) {}
-void TSelvane_F::cbModelChange(TObject *) {}
+#include "model/SizeItem.h"
+#include "model/Texts.h"
+#include "model/Units.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const char *const kGridHeaders[4] = {"", "Value", "Unit", "Description"};
+const int kGridColWidths[4] = {50, 80, 100, 200};
+const int kDensityId = 9;
+
+// Built-in names of the seven mechanisms, in index order (messages 1 to 7).
+const char *const kMechanismNames[7] = {"滾珠導螺桿傳動裝置", "齒條傳動裝置", "滾筒裝置",
+                                        "分度加工裝置",       "自走車",       "傳送帶運輸裝置",
+                                        "電梯傳送裝置"};
+
+bool isValidId(int id)
+{
+    return id >= 0 && id < 62;
+}
+
+void putParamRow(TStringGrid *grid, int row, const CSIZEITEM &item, const AnsiString &symbol)
+{
+    grid->SetCells(0, row, symbol);
+    grid->SetCells(1, row, FloatToStr(item.dV));
+    grid->SetCells(2, row, item.asNowUnit);
+    grid->SetCells(3, row, item.Name);
+}
+
+// The density symbol as the grid shows it: the Greek letter (Message.ini gives it in every language)
+// or its spelled-out name.
+bool isDensitySymbol(const AnsiString &symbol)
+{
+    return symbol == "ρ" || symbol == "rho";
+}
+
+// Units of a list such as "[m/min][m/sec]"; "[]" gives one empty unit.
+std::vector<AnsiString> unitsOfList(AnsiString list)
+{
+    std::vector<AnsiString> units;
+    for (;;) {
+        const auto open = list.find('[');
+        if (open == AnsiString::npos)
+            break;
+        units.push_back(textInFirstPair(list, '[', ']'));
+        const auto close = list.find(']');
+        if (close == AnsiString::npos)
+            break;
+        list.erase(0, close + 1);
+    }
+    return units;
+}
+
+// Rotary table: travel per revolution, stroke and speed are angles while it is shown.
+void relabelForRotaryTable(int unitType)
+{
+    SizeItems[0].Name = GetMsg("Selvane_F", 50, "馬達旋轉一圈平台轉動角度");
+    SizeItems[5].Name = GetMsg("Selvane_F", 51, "單一行程轉動角度");
+    SizeItems[4].Name = GetMsg("Selvane_F", 52, "平台轉動速度");
+    SizeItems[0].asUnit_SI = SizeItems[0].asUnit_MI = "[deg]";
+    SizeItems[5].asUnit_SI = SizeItems[5].asUnit_MI = "[deg]";
+    SizeItems[4].asUnit_SI = SizeItems[4].asUnit_MI = "[deg/min]";
+    for (int id : {0, 5, 4})
+        SetParamUnitSystem(SizeItems[id], unitType);
+}
+
+void relabelForLinearTravel(int unitType)
+{
+    SizeItems[0].Name = GetMsg("Selvane_F", 54, "馬達旋轉一圈螺桿前進距離");
+    SizeItems[5].Name = GetMsg("Selvane_F", 55, "單一行程移動距離");
+    SizeItems[4].Name = GetMsg("Selvane_F", 56, "平台移動速度");
+    SizeItems[0].asUnit_SI = "[m/rev]";
+    SizeItems[0].asUnit_MI = "[ft/rev]";
+    SizeItems[5].asUnit_SI = "[mm][cm]";
+    SizeItems[5].asUnit_MI = "[inch]";
+    SizeItems[4].asUnit_SI = "[m/min][m/sec][cm/min][cm/sec]";
+    SizeItems[4].asUnit_MI = "[ft/min]";
+    for (int id : {0, 5, 4})
+        SetParamUnitSystem(SizeItems[id], unitType);
+}
+
+// Shows row in the grid, scrolling as little as possible.
+void scrollRowIntoView(TStringGrid *grid, int row)
+{
+    const int top = grid->TopRow();
+    const int shown = std::max(1, grid->VisibleRowCount());
+    if (row < top)
+        grid->SetTopRow(row);
+    else if (row >= top + shown)
+        grid->SetTopRow(row - shown + 1);
+}
+
+// Record id behind a data row of sgPar1 or sgAll; -1 for any other grid, the header or a row past
+// the last fill.
+int recordOfRow(const TSelvane_F &f, const TStringGrid *grid, int row)
+{
+    int id = -1;
+    if (grid == f.sgPar1 && row >= 1 && row <= f.Par1Rows)
+        id = f.Par1RowItem[row];
+    else if (grid == f.sgAll && row >= 1 && row <= f.AllRows)
+        id = f.AllRowItem[row];
+    return isValidId(id) ? id : -1;
+}
+
+} // namespace
+
+void TSelvane_F::FillParamGrids(int k)
+{
+    GridsReady = false;
+    // An editor left over a refilled grid would write into whatever parameter now has its row.
+    CellEdit->SetVisible(false);
+    CellUnitCombo->SetVisible(false);
+    cbCBX->SetVisible(false);
+
+    for (TStringGrid *grid : {sgPar1, sgAll, sgPar3}) {
+        for (int c = 0; c < 4; ++c) {
+            grid->SetCells(c, 0, kGridHeaders[c]);
+            grid->SetColWidths(c, kGridColWidths[c]);
+        }
+        grid->SetRowCount(2);
+        grid->SetFixedRows(1);
+    }
+    const int mask = k >= 0 && k < 7 ? 1 << (k + 1) : 0;
+    Par1Rows = AllRows = Par3Rows = 0;
+
+    if (k == 3)
+        relabelForRotaryTable(UnitType);
+    else if (CurMechanism == 3)
+        relabelForLinearTravel(UnitType);
+
+    CurMechanism = k;
+    for (int &id : Par1RowItem)
+        id = -1;
+
+    for (int id = 0; id < 62; ++id) {
+        const CSIZEITEM &item = SizeItems[id];
+        const bool input = item.FModel & mask;
+        const bool result = item.FRltFlg & mask;
+        if (input) {
+            const int r = sgPar1->RowCount() - 1;
+            sgPar1->SetRowCount(r + 2);
+            Par1RowItem[r] = id;
+            ++Par1Rows;
+            AnsiString symbol = item.Abbr;
+            if (id >= 9 && id <= 13)
+                symbol = GetMsg("ABB", 1000 + id, item.Abbr);
+            putParamRow(sgPar1, r, item, symbol);
+        }
+        if (result) {
+            const int r = sgPar3->RowCount() - 1;
+            sgPar3->SetRowCount(r + 2);
+            Par3RowItem[r] = id;
+            ++Par3Rows;
+            putParamRow(sgPar3, r, item, item.Abbr);
+        }
+        if (!input && !result) {
+            const int r = sgAll->RowCount() - 1;
+            sgAll->SetRowCount(r + 2);
+            AllRowItem[r] = id;
+            ++AllRows;
+            putParamRow(sgAll, r, item, item.Abbr);
+        }
+    }
+    for (TStringGrid *grid : {sgPar1, sgAll, sgPar3})
+        grid->SetRowCount(grid->RowCount() - 1);
+    GridsReady = true;
+}
+
+void TSelvane_F::RefreshParamValues()
+{
+    CellEdit->SetVisible(false);
+    cbCBX->SetVisible(false);
+    for (int r = 1; r < sgPar1->RowCount(); ++r) {
+        const int id = Par1RowItem[r];
+        if (!isValidId(id))
+            continue;
+        SizeItems[id].dV = SizeItems[id].dV_O;
+        sgPar1->SetCells(1, r, FloatToStr(SizeItems[id].dV));
+    }
+    for (int r = 1; r <= AllRows; ++r)
+        if (isValidId(AllRowItem[r]))
+            sgAll->SetCells(1, r, FloatToStr(SizeItems[AllRowItem[r]].dV));
+    for (int r = 1; r < sgPar3->RowCount() && r <= Par3Rows; ++r)
+        if (isValidId(Par3RowItem[r]))
+            sgPar3->SetCells(1, r, FloatToStr(SizeItems[Par3RowItem[r]].dV));
+}
+
+void TSelvane_F::ConvertToCalcUnits()
+{
+    if (UnitType != UnitSystemSI && UnitType != UnitSystemImperial)
+        return;
+    for (int r = 1; r < sgPar1->RowCount(); ++r) {
+        const int id = Par1RowItem[r];
+        if (!isValidId(id))
+            continue;
+        SizeItems[id].dV_U = ConvertToCalc(SizeItems[id].dV, UnitType, sgPar1->Cells(2, r));
+    }
+}
+
+void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect)
+{
+    if (!GridsReady)
+        return;
+    auto *grid = dynamic_cast<TStringGrid *>(Sender);
+    if (!grid)
+        return;
+    EditCol = ACol;
+    EditRow = ARow;
+    EditGrid = grid;
+    SelRow = ARow;
+    SelCol = ACol;
+    CanSelect = true;
+
+    const int line = grid->GridLineWidth();
+    const int step = grid->DefaultRowHeight() + line;
+    const int cellTop = step * (ARow - grid->TopRow() + 1);
+    const int lastTop = grid->VisibleRowCount() * step + grid->Top();
+    const int firstTop = step + grid->Top();
+
+    if (ACol == 1) {
+        // The pick list belongs to sgPar1's page and writes only into sgPar1.
+        if (grid == sgPar1 && isDensitySymbol(grid->Cells(0, ARow))) {
+            cbCBX->SetLeft(grid->ColWidths(0) + line);
+            cbCBX->SetTop(cellTop + grid->Top());
+            cbCBX->SetWidth(grid->ColWidths(1));
+            cbCBX->SetVisible(true);
+            cbCBX->Widget()->raise();
+            CellEdit->SetVisible(false);
+            if (cbCBX->Top() > lastTop)
+                cbCBX->SetTop(lastTop);
+        } else {
+            CellEdit->SetParent(grid);
+            CellEdit->SetColor(clInactiveCaptionText);
+            CellEdit->SetBounds(grid->ColWidths(0) + line, cellTop, grid->ColWidths(1), step);
+            CellEdit->SetText(grid->Cells(1, ARow));
+            CellEdit->SetVisible(true);
+            CellEdit->Widget()->raise();
+            cbCBX->SetVisible(false);
+            CellEdit->SetFocus();
+            // Typing replaces the value, as when an edit box is entered.
+            CellEdit->LineEdit()->selectAll();
+            if (CellEdit->Top() > lastTop)
+                CellEdit->SetTop(lastTop);
+        }
+    } else {
+        CellEdit->SetVisible(false);
+        cbCBX->SetVisible(false);
+    }
+
+    const int id = recordOfRow(*this, grid, ARow);
+    if (ACol == 2 && id >= 0) {
+        CellUnitCombo->SetParent(grid->Parent());
+        int top = cellTop + grid->Top();
+        if (top < firstTop)
+            top = firstTop;
+        if (top > lastTop)
+            top = lastTop;
+        CellUnitCombo->SetBounds(grid->Left() + grid->ColWidths(0) + line + grid->ColWidths(1) + line, top,
+                                 grid->ColWidths(2) + 2, 20);
+        CellUnitCombo->SetDropDownCount(8);
+        CellUnitCombo->Items.Clear();
+        CellUnitCombo->SetStyle(csDropDownList);
+        CellUnitCombo->SetItemHeight(13);
+        const std::vector<AnsiString> units = unitsOfList(SizeItems[id].asUnit);
+        for (const AnsiString &unit : units)
+            CellUnitCombo->Items.Add(unit);
+        Memo2->Lines.Add(IntToStr(static_cast<long long>(units.size())));
+        for (size_t i = 0; i < units.size(); ++i)
+            Memo2->Lines.Add(IntToStr(static_cast<long long>(i)) + ":" + units[i]);
+        CellUnitCombo->SetVisible(true);
+        CellUnitCombo->Widget()->raise();
+        CellUnitCombo->SetItemIndex(0);
+    } else {
+        CellUnitCombo->SetVisible(false);
+    }
+}
+
+void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
+{
+    TStringGrid *grid = EditGrid;
+    if (!grid)
+        return;
+    const bool up = Key == 38 && EditRow - 1 > 0;
+    const bool down = Key == 40 && EditRow + 1 < grid->RowCount();
+    if (up || down) {
+        const int row = up ? EditRow - 1 : EditRow + 1;
+        grid->SetFocus();
+        // Scroll first, so that the editor is placed over the row where it now shows.
+        scrollRowIntoView(grid, row);
+        grid->UserSelectCell(EditCol, row);
+    }
+    // The pick list took the new row, or a refill took the editor away: nothing to commit.
+    if (!CellEdit->Visible() || EditCol != 1)
+        return;
+    const int id = recordOfRow(*this, grid, EditRow);
+    if (id < 0)
+        return;
+    const AnsiString text = CellEdit->Text();
+    grid->SetCells(EditCol, EditRow, text);
+    const AnsiString trimmed = Trim(text);
+    if (!trimmed.empty())
+        SizeItems[id].dV = StrToFloat(trimmed);
+}
+
+void TSelvane_F::CellUnitChange(TObject *)
+{
+    const int id = recordOfRow(*this, EditGrid, EditRow);
+    if (id < 0 || EditCol != 2)
+        return;
+    const AnsiString unit = CellUnitCombo->Text();
+    EditGrid->SetCells(EditCol, EditRow, unit);
+    SizeItems[id].asNowUnit = unit;
+}
+
+void TSelvane_F::cbCBXDropDown(TObject *)
+{
+    cbCBX->SetWidth(200);
+}
+
+void TSelvane_F::cbCBXCloseUp(TObject *)
+{
+    cbCBX->SetWidth((EditGrid ? EditGrid : sgPar1)->ColWidths(1));
+}
+
+void TSelvane_F::cbCBXChange(TObject *)
+{
+    const int item = cbCBX->ItemIndex();
+    if (item < 0 || EditGrid != sgPar1 || SelCol != 1 || recordOfRow(*this, sgPar1, SelRow) != kDensityId)
+        return;
+    // The item is the material name followed by its value, as in the density grid's row.
+    const AnsiString value = sgDensity->Cells(1, item + 1);
+    // Into the record too, as "Replace" does: the cell alone would be lost by the next refill.
+    SizeItems[kDensityId].dV = StrToFloat(value);
+    sgPar1->SetCells(SelCol, SelRow, value);
+}
+
+void TSelvane_F::pcModPicChange(TObject *)
+{
+    const int page = pcModPic->ActivePageIndex();
+    cbModel->SetItemIndex(page);
+    stModeName->SetCaption(page >= 0 && page < 7 ? GetMsg("Selvane_F", page + 1, kMechanismNames[page])
+                                                 : AnsiString());
+    FillParamGrids(cbModel->ItemIndex());
+    CellUnitCombo->SetVisible(false);
+}
+
+void TSelvane_F::cbModelChange(TObject *)
+{
+    pcModPic->SetActivePageIndex(cbModel->ItemIndex());
+    FillParamGrids(cbModel->ItemIndex());
+    cbCBX->SetVisible(false);
+}

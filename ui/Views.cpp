@@ -1,10 +1,177 @@
 #include "ui/Selvane.h"
 
-void TSelvane_F::FillMotorGrid(bool) {}
-void TSelvane_F::FillDensityGrid() {}
-void TSelvane_F::sgDensitySelectCell(TObject *, int, int, bool &) {}
-void TSelvane_F::bbReplaceClick(TObject *) {}
-void TSelvane_F::sgMotorRltSelectCell(TObject *, int, int, bool &) {}
-void TSelvane_F::sgMotorRltDblClick(TObject *) {}
-void TSelvane_F::tbSIClick(TObject *) {}
-void TSelvane_F::tbMIClick(TObject *) {}
+#include "model/MotorSpec.h"
+#include "model/SizeItem.h"
+#include "model/Texts.h"
+#include "model/Units.h"
+#include "platform/Real.h"
+#include "ui/MatchLookup.h"
+
+namespace
+{
+
+struct Material {
+    const char *name;
+    float density; // kg/m^3
+};
+
+// Rows 1 to 16 of the density grid; the names are messages 30 to 45.
+const Material kMaterials[16] = {
+    {"鋨[osmium]", 22660},      {"銥[iridium(Ir)]", 22650},   {"鉑[platinum(Pt)]", 21450},
+    {"金[gold]", 19300},        {"鎢[wolfram(W)]", 19250},    {"鈾[uranium (U)]", 19050},
+    {"汞[mercury(Hg)]", 13580}, {"鈀[palladium(Pd)]", 12023}, {"鉛[Plumbum(Pb)]", 11340},
+    {"銀[silver]", 10490},      {"銅[copper]", 8960},         {"鐵[iron]", 7870},
+    {"錫[tin]", 7310},          {"鈦[titanium(Ti)]", 4507},   {"鋁[aluminum]", 2700},
+    {"鑽石[diamond]", 3500},
+};
+
+// kg/m^3 to lb/inch^3.
+const double kDensityToImperial = 3.609485462555e-05;
+
+void switchUnitSystem(TSelvane_F &f, int unitType)
+{
+    f.UnitType = unitType;
+    f.FillDensityGrid();
+    for (CSIZEITEM &item : SizeItems)
+        SetParamUnitSystem(item, unitType);
+    for (CMOTORSPC &record : MotorSpecs)
+        SetMotorUnitSystem(record, unitType);
+    f.FillParamGrids(f.cbModel->ItemIndex());
+    f.FillMotorGrid(true);
+}
+
+} // namespace
+
+void TSelvane_F::FillMotorGrid(bool withResults)
+{
+    sgMotor->SetRowCount(44);
+    sgMotor->SetColCount(withResults ? 16 : 8);
+    sgMotor->SetCells(0, 0, "");
+    sgMotor->SetCells(1, 0, GetMsg("Selvane_F", 11, "馬達"));
+    sgMotor->SetCells(2, 0, GetMsg("Selvane_F", 12, "瓦特數(W)"));
+    sgMotor->SetCells(7, 0, GetMsg("Selvane_F", 13, "最高轉速(rpm)"));
+    if (UnitType == UnitSystemSI) {
+        sgMotor->SetCells(3, 0, GetMsg("Selvane_F", 14, "JM 額定慣量(Kg.m^2)"));
+        sgMotor->SetCells(4, 0, GetMsg("Selvane_F", 15, "Ttyp 額定扭矩(N.m)"));
+        sgMotor->SetCells(5, 0, GetMsg("Selvane_F", 16, "Tmax 最大扭矩(N.m)"));
+        sgMotor->SetCells(6, 0, GetMsg("Selvane_F", 17, "EP 電容儲存能量(J)"));
+    } else if (UnitType == UnitSystemImperial) {
+        sgMotor->SetCells(3, 0, GetMsg("Selvane_F", 18, "JM 額定慣量(lb.ft^2)"));
+        sgMotor->SetCells(4, 0, GetMsg("Selvane_F", 19, "Ttyp 額定扭矩(lb.ft)"));
+        sgMotor->SetCells(5, 0, GetMsg("Selvane_F", 20, "Tmax 最大扭矩(lb.ft)"));
+        sgMotor->SetCells(6, 0, GetMsg("Selvane_F", 21, "EP 電容儲存能量(J)"));
+    }
+    sgMotor->SetColWidths(0, 50);
+    sgMotor->SetColWidths(1, 80);
+    for (int c = 2; c <= 7; ++c)
+        sgMotor->SetColWidths(c, 90);
+    if (withResults) {
+        const char *const results[8] = {"Trms", "TA", "TD", "Pr", "EA", "ED", "EE", "ER"};
+        for (int c = 0; c < 8; ++c)
+            sgMotor->SetCells(8 + c, 0, results[c]);
+    }
+    for (int j = 0; j < 43; ++j) {
+        const CMOTORSPC &m = MotorSpecs[j];
+        const int row = j + 1;
+        sgMotor->SetCells(0, row, m.Drive);
+        sgMotor->SetCells(1, row, m.Model);
+        sgMotor->SetCells(2, row, IntToStr(m.PowerW));
+        sgMotor->SetCells(3, row, FloatToStr(m.JM));
+        sgMotor->SetCells(4, row, FloatToStr(m.Ttyp));
+        sgMotor->SetCells(5, row, FloatToStr(m.Tmax));
+        sgMotor->SetCells(6, row, FloatToStr(m.EC));
+        sgMotor->SetCells(7, row, FloatToStr(m.MaxRpm));
+        if (!withResults)
+            continue;
+        const double results[8] = {m.Trms, m.TA, m.TD, m.Pr, m.EA, m.ED, m.EE, m.ER};
+        for (int c = 0; c < 8; ++c)
+            sgMotor->SetCells(8 + c, row, FloatToStr(results[c]));
+    }
+}
+
+void TSelvane_F::FillDensityGrid()
+{
+    const bool imperial = UnitType == UnitSystemImperial;
+    const double factor = imperial ? kDensityToImperial : 1.0;
+    const AnsiString unit = imperial ? "lb/inch^3" : "Kg/m^3";
+    for (int r = 1; r <= 16; ++r)
+        sgDensity->SetCells(2, r, unit);
+    for (int r = 1; r <= 16; ++r) {
+        const Material &m = kMaterials[r - 1];
+        sgDensity->SetCells(0, r, GetMsg("Selvane_F", 29 + r, m.name));
+        // Multiplied in extended precision, then stored as a double.
+        const double density = Real(m.density) * Real(factor);
+        sgDensity->SetCells(1, r, FloatToStr(density));
+    }
+    cbCBX->Items.Clear();
+    for (int r = 1; r <= 16; ++r)
+        cbCBX->Items.Add(sgDensity->Cells(0, r) + sgDensity->Cells(1, r));
+}
+
+void TSelvane_F::sgDensitySelectCell(TObject *, int ACol, int ARow, bool &CanSelect)
+{
+    DensityRow = ARow;
+    DensityCol = ACol;
+    CanSelect = true;
+}
+
+void TSelvane_F::bbReplaceClick(TObject *)
+{
+    // Copied as shown: the density grid's unit may differ from the parameter's chosen unit.
+    const AnsiString s = sgDensity->Cells(1, DensityRow);
+    LogLine(8, s);
+    for (int r = 1; r <= Par1Rows; ++r) {
+        const int id = Par1RowItem[r];
+        if (id >= 0 && id < 62 && SizeItems[id].nIdx == 9) {
+            SizeItems[id].dV = StrToFloat(s);
+            sgPar1->SetCells(1, r, s);
+            return;
+        }
+    }
+    for (int r = 1; r <= AllRows; ++r) {
+        const int id = AllRowItem[r];
+        if (id >= 0 && id < 62 && SizeItems[id].nIdx == 9) {
+            SizeItems[id].dV = StrToFloat(s);
+            sgAll->SetCells(1, r, s);
+            LogLine(8, "Replace density in row " + IntToStr(r) + " := " + s);
+            return;
+        }
+    }
+    LogLine(8, GetMsg("Selvane_F", 90, "Can't Replace Density"));
+}
+
+void TSelvane_F::sgMotorRltSelectCell(TObject *, int ACol, int ARow, bool &CanSelect)
+{
+    MotorRltRow = ARow;
+    MotorRltCol = ACol;
+    CanSelect = true;
+}
+
+void TSelvane_F::sgMotorRltDblClick(TObject *)
+{
+    tsSingleRlt->SetTabVisible(true);
+    meSingleRlt->Lines.Clear();
+    PageControl1->SetActivePage(tsSingleRlt);
+
+    // Row 0 is the header; a row past the grid reads as empty cells and finds nothing.
+    const int record = MotorRltRow >= 1 ? FindMatchRecord(sgMotorRlt->Cells(0, MotorRltRow),
+                                                          sgMotorRlt->Cells(1, MotorRltRow))
+                                        : -1;
+    if (record >= 0)
+        meSingleRlt->Lines.Add(MotorSpecs[record].Model);
+    for (const AnsiString &line : ResultLines)
+        meSingleRlt->Lines.Add(line);
+    if (record >= 0)
+        for (const AnsiString &line : MotorSpecs[record].Lines)
+            meSingleRlt->Lines.Add(line);
+}
+
+void TSelvane_F::tbSIClick(TObject *)
+{
+    switchUnitSystem(*this, UnitSystemSI);
+}
+
+void TSelvane_F::tbMIClick(TObject *)
+{
+    switchUnitSystem(*this, UnitSystemImperial);
+}

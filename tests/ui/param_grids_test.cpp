@@ -1,0 +1,491 @@
+#include "GridDriving.h"
+#include "MainWindowFixture.h"
+
+#include "model/SizeItem.h"
+
+#include <QTableView>
+
+#include <vector>
+
+namespace
+{
+
+std::vector<AnsiString> Symbols(const TStringGrid *grid)
+{
+    std::vector<AnsiString> symbols;
+    for (int r = 1; r < grid->RowCount(); ++r)
+        symbols.push_back(grid->Cells(0, r));
+    return symbols;
+}
+
+// Inputs and results of each mechanism, read off the masks of the parameter table by hand.
+struct MechanismRows {
+    int page;
+    const char *name;
+    std::vector<AnsiString> inputs;
+    std::vector<AnsiString> results;
+    int others;
+    std::vector<AnsiString> someOthers;
+};
+
+const MechanismRows kMechanismRows[] = {
+    {0,
+     "滾珠導螺桿傳動裝置",
+     {"1/RN", "V", "S", "F", "ρ", "μ", "η", "tA", "tD", "tS", "ML", "MT", "PB", "LB", "DB", "JR", "JC", "JS"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JB", "JL", "TL"},
+     33,
+     {"1/RM", "FP", "ηm", "JM", "WRN"}},
+    {1,
+     "齒條傳動裝置",
+     {"1/RN", "V", "S", "F", "ρ", "μ", "η", "tA", "tD", "tS", "ML", "MT", "LG", "DG", "JR", "JC", "JS"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JL", "JG", "TL"},
+     34,
+     {"1/RM", "PB", "LB", "JB"}},
+    {2,
+     "滾筒裝置",
+     {"1/RN", "V", "S", "F", "FP", "μ", "η", "tA", "tD", "tS", "DR", "DS", "JRO", "JR", "JC", "JS"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JL", "TRO", "TL", "TF"},
+     35,
+     {"1/RM", "ρ", "ML", "JF"}},
+    {3,
+     "分度加工裝置",
+     {"1/RN", "V",  "S",  "ρ",  "μ",  "η",  "tA", "tD", "tS", "ML",
+      "MT",   "LS", "DF", "DT", "DS", "DL", "JR", "JC", "JS", "JLI"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JL", "JSH", "JT", "JML", "TL"},
+     30,
+     {"F", "FP", "JF"}},
+    {4,
+     "自走車",
+     {"1/RN", "V", "S", "ρ", "μ", "η", "tA", "tD", "tS", "ML", "MC", "MW", "DI", "DO", "DP", "JR", "JC", "JS",
+      "WN"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JL", "JW", "TL"},
+     32,
+     {"F", "MT", "WRN"}},
+    {5,
+     "傳送帶運輸裝置",
+     {"1/RN", "V", "S", "θ", "μ", "η", "tA", "tD", "tS", "ML", "MB", "DR", "JRO", "JR", "JC", "JS", "WRN"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JL", "TL", "TF", "TW"},
+     33,
+     {"ρ", "F", "WN"}},
+    {6,
+     "電梯傳送裝置",
+     {"1/RN", "V", "S", "F", "ρ", "μ", "η", "tA", "tD", "tS", "ML", "MT", "MC", "PB", "LB", "DB", "JR", "JC",
+      "JS"},
+     {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JB", "JL", "JG", "TF", "TW", "TUP", "TDN"},
+     28,
+     {"TL", "WN", "JRO"}},
+};
+
+// Editor geometry against the cell as the table view draws it, in the grid's coordinates.
+QRect CellRect(const TStringGrid *grid, int col, int row)
+{
+    QTableView *view = grid->View();
+    const QRect cell = view->visualRect(view->model()->index(row - 1, col));
+    return QRect(view->viewport()->mapTo(view, cell.topLeft()), cell.size());
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, EachMechanismListsItsParametersInTheRightGrid)
+{
+    // Leave the ball screw first, so that page 0 is a real change too; twice round.
+    for (int i = 1; i <= 14; ++i) {
+        const MechanismRows &m = kMechanismRows[i % 7];
+        SCOPED_TRACE(m.name);
+        w->pcModPic->UserSelect(m.page);
+        EXPECT_EQ(w->cbModel->ItemIndex(), m.page);
+        EXPECT_EQ(w->CurMechanism, m.page);
+        EXPECT_EQ(w->stModeName->Caption(), m.name);
+        EXPECT_EQ(Symbols(w->sgPar1), m.inputs);
+        EXPECT_EQ(Symbols(w->sgPar3), m.results);
+        EXPECT_EQ(w->Par1Rows, static_cast<int>(m.inputs.size()));
+        EXPECT_EQ(w->Par3Rows, static_cast<int>(m.results.size()));
+        EXPECT_EQ(w->AllRows, m.others);
+        EXPECT_EQ(w->sgAll->RowCount(), m.others + 1);
+        for (const AnsiString &symbol : m.someOthers)
+            EXPECT_GT(RowOfSymbol(w->sgAll, symbol), 0) << symbol;
+        // Rows past the inputs map to no record.
+        EXPECT_EQ(w->Par1RowItem[m.inputs.size() + 1], -1);
+        for (int r = 1; r <= w->Par1Rows; ++r) {
+            const CSIZEITEM &item = SizeItems[w->Par1RowItem[r]];
+            EXPECT_EQ(w->sgPar1->Cells(1, r), FloatToStr(item.dV));
+            EXPECT_EQ(w->sgPar1->Cells(2, r), item.asNowUnit);
+            EXPECT_EQ(w->sgPar1->Cells(3, r), item.Name);
+        }
+    }
+    EXPECT_EQ(w->sgPar1->Cells(1, 0), "Value");
+    EXPECT_EQ(w->sgPar3->Cells(3, 0), "Description");
+    EXPECT_EQ(w->sgAll->ColWidths(3), 200);
+}
+
+TEST_F(MainWindowTest, HiddenMechanismComboTurnsThePicturePage)
+{
+    w->cbModel->UserSelect(4);
+    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 4);
+    EXPECT_EQ(w->CurMechanism, 4);
+    EXPECT_GT(RowOfSymbol(w->sgPar1, "WN"), 0);
+}
+
+struct RotaryCase {
+    bool imperial;
+    const char *travelUnit, *strokeUnit, *speedUnit;
+};
+
+void PrintTo(const RotaryCase &c, std::ostream *os)
+{
+    *os << (c.imperial ? "imperial" : "SI");
+}
+
+class RotaryRelabelling : public MainWindowTest, public ::testing::WithParamInterface<RotaryCase>
+{
+};
+
+TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
+{
+    const RotaryCase &c = GetParam();
+    SizeItems[5].dV = 123;
+    if (c.imperial)
+        w->tbMI->Click();
+    w->pcModPic->UserSelect(3);
+    for (int again = 0; again < 2; ++again) {
+        const int s = RowOfSymbol(w->sgPar1, "S"), v = RowOfSymbol(w->sgPar1, "V");
+        const int travel = RowOfSymbol(w->sgPar3, "ΔS");
+        ASSERT_GT(s, 0);
+        ASSERT_GT(v, 0);
+        ASSERT_GT(travel, 0);
+        EXPECT_EQ(w->sgPar3->Cells(2, travel), "(deg)");
+        EXPECT_EQ(w->sgPar3->Cells(3, travel), "馬達旋轉一圈平台轉動角度");
+        EXPECT_EQ(w->sgPar1->Cells(2, s), "(deg)");
+        EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程轉動角度");
+        EXPECT_EQ(w->sgPar1->Cells(2, v), "(deg/min)");
+        EXPECT_EQ(w->sgPar1->Cells(3, v), "平台轉動速度");
+        EXPECT_EQ(w->sgPar1->Cells(1, s), "123");
+        // The other unit system keeps the degrees; the second switch comes back.
+        if (w->UnitType == 2)
+            w->tbSI->Click();
+        else
+            w->tbMI->Click();
+    }
+    w->pcModPic->UserSelect(0);
+    const int s = RowOfSymbol(w->sgPar1, "S"), v = RowOfSymbol(w->sgPar1, "V");
+    const int travel = RowOfSymbol(w->sgPar3, "ΔS");
+    EXPECT_EQ(w->sgPar3->Cells(2, travel), c.travelUnit);
+    EXPECT_EQ(w->sgPar3->Cells(3, travel), "馬達旋轉一圈螺桿前進距離");
+    EXPECT_EQ(w->sgPar1->Cells(2, s), c.strokeUnit);
+    EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程移動距離");
+    EXPECT_EQ(w->sgPar1->Cells(2, v), c.speedUnit);
+    EXPECT_EQ(w->sgPar1->Cells(3, v), "平台移動速度");
+    EXPECT_EQ(SizeItems[5].dV, 123);
+    EXPECT_EQ(SizeItems[4].asUnit_SI, "[m/min][m/sec][cm/min][cm/sec]");
+    EXPECT_EQ(SizeItems[4].asUnit_MI, "[ft/min]");
+    EXPECT_EQ(SizeItems[0].asUnit_SI, "[m/rev]");
+    EXPECT_EQ(SizeItems[5].asUnit_MI, "[inch]");
+}
+
+// The table is left in the system it was entered in (the loop switches there and back).
+INSTANTIATE_TEST_SUITE_P(BothUnitSystems, RotaryRelabelling,
+                         ::testing::Values(RotaryCase{false, "(m/rev)", "(mm)", "(m/min)"},
+                                           RotaryCase{true, "(ft/rev)", "(inch)", "(ft/min)"}));
+
+TEST_F(MainWindowTest, ValueEditorLiesOverTheValueCell)
+{
+    QApplication::processEvents();
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    EXPECT_TRUE(w->CellEdit->Visible());
+    EXPECT_EQ(w->CellEdit->Parent(), w->sgPar1);
+    EXPECT_EQ(w->CellEdit->Text(), "200");
+    EXPECT_EQ(w->CellEdit->LineEdit()->selectedText(), "200");
+    EXPECT_EQ(w->CellEdit->Left(), 51);
+    EXPECT_EQ(w->CellEdit->Top(), 17 * row);
+    EXPECT_EQ(w->CellEdit->Width(), 80);
+    const QRect cell = CellRect(w->sgPar1, 1, row);
+    EXPECT_EQ(w->CellEdit->Left(), cell.left());
+    EXPECT_EQ(w->CellEdit->Top(), cell.top());
+    EXPECT_EQ(w->EditGrid, w->sgPar1);
+    EXPECT_EQ(w->EditRow, row);
+    EXPECT_EQ(w->EditCol, 1);
+
+    // The unit chooser lies on the grid's page, over the unit cell.
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(2, row));
+    EXPECT_FALSE(w->CellEdit->Visible());
+    EXPECT_TRUE(w->CellUnitCombo->Visible());
+    EXPECT_EQ(w->CellUnitCombo->Parent(), w->tsPar1);
+    const QRect unitCell = CellRect(w->sgPar1, 2, row);
+    const QPoint onPage = w->sgPar1->View()->mapTo(w->tsPar1->Widget(), unitCell.topLeft());
+    EXPECT_EQ(w->CellUnitCombo->Left(), onPage.x());
+    EXPECT_EQ(w->CellUnitCombo->Top(), onPage.y());
+    EXPECT_EQ(w->CellUnitCombo->Width(), 102);
+    EXPECT_EQ(w->CellUnitCombo->Height(), 20);
+
+    // Symbol and description cells hide every editor.
+    for (int col : {0, 3}) {
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(col, row));
+        EXPECT_FALSE(w->CellEdit->Visible());
+        EXPECT_FALSE(w->CellUnitCombo->Visible());
+        EXPECT_FALSE(w->cbCBX->Visible());
+    }
+}
+
+TEST_F(MainWindowTest, TypingCommitsAtEveryKey)
+{
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    const double expected[] = {1, 12, 12, 12.5};
+    int key = 0;
+    TypeText(w->CellEdit, "12.5", [&](const QString &typed) {
+        EXPECT_EQ(w->sgPar1->Cells(1, row), typed.toStdString());
+        EXPECT_EQ(SizeItems[5].dV, expected[key++]);
+    });
+    EXPECT_TRUE(messages.empty());
+
+    // A lone minus sign is refused at once; the digits after it commit.
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "-");
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'-' is not a valid floating point value."});
+    EXPECT_EQ(SizeItems[5].dV, 12.5);
+    TypeText(w->CellEdit, "7");
+    EXPECT_EQ(SizeItems[5].dV, -7);
+
+    // Deleting the whole text changes only the cell.
+    w->CellEdit->LineEdit()->selectAll();
+    PressKey(w->CellEdit, Qt::Key_Backspace);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "");
+    EXPECT_EQ(SizeItems[5].dV, -7);
+}
+
+TEST_F(MainWindowTest, UpAndDownMoveTheEditorAndKeepItInView)
+{
+    w->pcModPic->UserSelect(3);
+    QApplication::processEvents();
+    TStringGrid *g = w->sgPar1;
+    ASSERT_GT(g->RowCount() - 1, g->VisibleRowCount()) << "the grid must need scrolling";
+    ASSERT_TRUE(g->UserSelectCell(1, 1));
+    auto editorOverEditedRow = [&] {
+        EXPECT_TRUE(w->CellEdit->Visible());
+        EXPECT_GE(w->EditRow, g->TopRow());
+        EXPECT_LT(w->EditRow, g->TopRow() + g->VisibleRowCount());
+        EXPECT_EQ(w->CellEdit->Top(), CellRect(g, 1, w->EditRow).top());
+        EXPECT_EQ(w->CellEdit->Text(), g->Cells(1, w->EditRow));
+        EXPECT_EQ(g->Row(), w->EditRow);
+    };
+    const int density = RowOfSymbol(g, "ρ");
+    for (int row = 2; row < g->RowCount(); ++row) {
+        PressKey(w->CellEdit, Qt::Key_Down);
+        if (row == density) {
+            // The pick list takes the density row; step past it as a user would.
+            EXPECT_EQ(w->EditRow, density);
+            EXPECT_TRUE(w->cbCBX->Visible());
+            EXPECT_FALSE(w->CellEdit->Visible());
+            ASSERT_TRUE(g->UserSelectCell(1, ++row));
+        }
+        SCOPED_TRACE(row);
+        EXPECT_EQ(w->EditRow, row);
+        editorOverEditedRow();
+    }
+    // Down on the last row only commits.
+    const int last = g->RowCount() - 1;
+    TypeText(w->CellEdit, "4");
+    PressKey(w->CellEdit, Qt::Key_Down);
+    EXPECT_EQ(w->EditRow, last);
+    EXPECT_EQ(SizeItems[w->Par1RowItem[last]].dV, 4);
+
+    for (int row = last - 1; row > density; --row) {
+        PressKey(w->CellEdit, Qt::Key_Up);
+        SCOPED_TRACE(row);
+        EXPECT_EQ(w->EditRow, row);
+        editorOverEditedRow();
+    }
+    // The user scrolls back to the top and clicks the first row.
+    g->SetTopRow(1);
+    ASSERT_TRUE(g->UserSelectCell(1, 1));
+    PressKey(w->CellEdit, Qt::Key_Up);
+    EXPECT_EQ(w->EditRow, 1);
+    editorOverEditedRow();
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)
+{
+    const int row = RowOfSymbol(w->sgPar1, "ρ");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    EXPECT_TRUE(w->cbCBX->Visible());
+    EXPECT_FALSE(w->CellEdit->Visible());
+    EXPECT_EQ(w->cbCBX->Left(), 51);
+    EXPECT_EQ(w->cbCBX->Width(), 80);
+    EXPECT_EQ(w->cbCBX->Items.Count(), 16);
+    w->cbCBX->UserSelect(3);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "19300");
+    EXPECT_EQ(SizeItems[9].dV, 19300);
+    w->Activate();
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "19300");
+
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->cbCBX->Combo()->showPopup();
+    EXPECT_EQ(w->cbCBX->Width(), 200);
+    w->cbCBX->Combo()->hidePopup();
+    EXPECT_EQ(w->cbCBX->Width(), 80);
+
+    w->tbMI->Click();
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->cbCBX->UserSelect(0);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "0.817909405814963");
+    EXPECT_EQ(SizeItems[9].dV, 0.817909405814963);
+}
+
+TEST_F(MainWindowTest, PickListWritesNowhereOnceItsRowIsGone)
+{
+    const int row = RowOfSymbol(w->sgPar1, "ρ");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    // The roll feed has no density input; the row now holds the pressing force.
+    w->pcModPic->UserSelect(2);
+    EXPECT_FALSE(w->cbCBX->Visible());
+    const AnsiString before = w->sgPar1->Cells(1, row);
+    w->cbCBX->UserSelect(0);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), before);
+    EXPECT_EQ(SizeItems[9].dV, 0.02266);
+    EXPECT_EQ(SizeItems[w->Par1RowItem[row]].dV, 0);
+}
+
+TEST_F(MainWindowTest, AllParametersGridEditsDensityInPlace)
+{
+    w->pcModPic->UserSelect(2);
+    const int row = RowOfSymbol(w->sgAll, "ρ");
+    ASSERT_TRUE(w->sgAll->UserSelectCell(1, row));
+    EXPECT_FALSE(w->cbCBX->Visible());
+    EXPECT_TRUE(w->CellEdit->Visible());
+    EXPECT_EQ(w->CellEdit->Parent(), w->sgAll);
+    TypeText(w->CellEdit, "7870");
+    EXPECT_EQ(SizeItems[9].dV, 7870);
+    EXPECT_EQ(w->sgAll->Cells(1, row), "7870");
+
+    const int unitRow = RowOfSymbol(w->sgAll, "ML");
+    ASSERT_TRUE(w->sgAll->UserSelectCell(2, unitRow));
+    EXPECT_EQ(w->CellUnitCombo->Parent(), w->tsPar2);
+    w->CellUnitCombo->UserSelect(1);
+    EXPECT_EQ(SizeItems[21].asNowUnit, "g");
+    EXPECT_EQ(w->sgAll->Cells(2, unitRow), "g");
+}
+
+TEST_F(MainWindowTest, UnitPickSetsTheShownUnitOnly)
+{
+    const int row = RowOfSymbol(w->sgPar1, "V");
+    w->Memo2->Lines.Clear();
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(2, row));
+    EXPECT_EQ(w->CellUnitCombo->Items.Items(),
+              (std::vector<AnsiString>{"m/min", "m/sec", "cm/min", "cm/sec"}));
+    EXPECT_EQ(w->CellUnitCombo->ItemIndex(), 0);
+    EXPECT_EQ(w->sgPar1->Cells(2, row), "(m/min)");
+    EXPECT_EQ(w->Memo2->Lines.Items(),
+              (std::vector<AnsiString>{"4", "0:m/min", "1:m/sec", "2:cm/min", "3:cm/sec"}));
+    w->CellUnitCombo->UserSelect(3);
+    EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
+    EXPECT_EQ(w->sgPar1->Cells(2, row), "cm/sec");
+    EXPECT_EQ(SizeItems[4].dV, 10);
+
+    // A quantity without unit offers one empty unit.
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(2, RowOfSymbol(w->sgPar1, "1/RN")));
+    EXPECT_EQ(w->CellUnitCombo->Items.Items(), std::vector<AnsiString>{""});
+
+    // Switching the unit system forgets the pick.
+    w->tbSI->Click();
+    EXPECT_EQ(SizeItems[4].asNowUnit, "(m/min)");
+    EXPECT_EQ(w->sgPar1->Cells(2, row), "(m/min)");
+}
+
+TEST_F(MainWindowTest, RefillHidesEditorsAndStaleCommitsAreIgnored)
+{
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(2, row));
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->CellUnitCombo->SetVisible(true);
+    w->Activate();
+    EXPECT_FALSE(w->CellEdit->Visible());
+    EXPECT_FALSE(w->CellUnitCombo->Visible());
+    EXPECT_FALSE(w->cbCBX->Visible());
+
+    // Whatever the editor state says, a row outside the map reaches no record.
+    std::vector<double> before;
+    for (const CSIZEITEM &item : SizeItems)
+        before.push_back(item.dV);
+    w->CellEdit->SetVisible(true);
+    w->CellEdit->SetText("99");
+    for (int staleRow : {0, w->Par1Rows + 1, 62, 500, -3}) {
+        w->EditRow = staleRow;
+        unsigned short key = 48;
+        w->CellEditKeyUp(w->CellEdit, key, 0);
+        w->EditCol = 2;
+        w->CellUnitChange(w->CellUnitCombo);
+        w->EditCol = 1;
+    }
+    for (int id = 0; id < 62; ++id)
+        EXPECT_EQ(SizeItems[id].dV, before[static_cast<size_t>(id)]) << id;
+    EXPECT_EQ(SizeItems[5].asNowUnit, "(mm)");
+}
+
+TEST_F(MainWindowTest, ReleaseWithoutPressCommitsNothing)
+{
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->CellEdit->LineEdit()->setText("abc");
+    // The release of a key pressed elsewhere (closing the error box with Enter) is not acted on.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w->CellEdit->LineEdit(), &release);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "200");
+}
+
+struct BadText {
+    const char *name;
+    std::string text;
+    bool refused;
+};
+
+void PrintTo(const BadText &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ValueEditorBadInput : public MainWindowTest, public ::testing::WithParamInterface<BadText>
+{
+};
+
+TEST_P(ValueEditorBadInput, ShowsTheConversionErrorAndKeepsTheValue)
+{
+    const BadText &c = GetParam();
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->CellEdit->LineEdit()->setText(QString::fromStdString(c.text));
+    const AnsiString shown = w->CellEdit->Text();
+    PressKey(w->CellEdit, Qt::Key_End);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), shown);
+    EXPECT_EQ(SizeItems[5].dV, 200);
+    if (c.refused)
+        EXPECT_EQ(MessageTexts(),
+                  std::vector<AnsiString>{"'" + Trim(shown) + "' is not a valid floating point value."});
+    else
+        EXPECT_TRUE(messages.empty());
+    // The editor stays usable.
+    w->CellEdit->LineEdit()->selectAll();
+    TypeText(w->CellEdit, "3");
+    EXPECT_EQ(SizeItems[5].dV, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ValueEditorBadInput,
+                         ::testing::Values(BadText{"Letters", "abc", true}, BadText{"Minus", "-", true},
+                                           BadText{"Plus", "+", true}, BadText{"Overflow", "1e999", true},
+                                           BadText{"NaN", "nan", true}, BadText{"Infinity", "inf", true},
+                                           BadText{"TwoPoints", "1.2.3", true}, BadText{"Comma", "1,5", true},
+                                           BadText{"ControlInside",
+                                                   "1\x01"
+                                                   "2",
+                                                   true},
+                                           BadText{"OnlyControls", "\x01\x02\t", false},
+                                           BadText{"Blanks", "   ", false},
+                                           BadText{"LongDigits", std::string(5000, '9'), true},
+                                           BadText{"LongLetters", std::string(100000, 'x'), true}),
+                         [](const ::testing::TestParamInfo<BadText> &p) {
+                             return std::string(p.param.name);
+                         });

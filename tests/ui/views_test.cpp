@@ -1,0 +1,247 @@
+#include "GridDriving.h"
+#include "MainWindowFixture.h"
+
+#include "model/MotorSpec.h"
+#include "model/SizeItem.h"
+#include "model/Tables.h"
+#include "ui/MatchLookup.h"
+
+#include <vector>
+
+namespace
+{
+
+const char *const kMaterials[16] = {
+    "鋨[osmium]",      "銥[iridium(Ir)]",  "鉑[platinum(Pt)]", "金[gold]",
+    "鎢[wolfram(W)]",  "鈾[uranium (U)]",  "汞[mercury(Hg)]",  "鈀[palladium(Pd)]",
+    "鉛[Plumbum(Pb)]", "銀[silver]",       "銅[copper]",       "鐵[iron]",
+    "錫[tin]",         "鈦[titanium(Ti)]", "鋁[aluminum]",     "鑽石[diamond]"};
+const char *const kSiDensities[16] = {"22660", "22650", "21450", "19300", "19250", "19050", "13580", "12023",
+                                      "11340", "10490", "8960",  "7870",  "7310",  "4507",  "2700",  "3500"};
+// density x 3.609485462555e-05, worked out in 64-bit precision and rounded to double.
+const char *const kImperialDensities[16] = {
+    "0.817909405814963", "0.817548457268708", "0.774234631718048", "0.696630694273115",
+    "0.694825951541837", "0.687606980616728", "0.490168125814969", "0.433968437162988",
+    "0.409315651453737", "0.37863502502202",  "0.323409897444928", "0.284066505903078",
+    "0.26385338731277",  "0.162679509797354", "0.097456107488985", "0.126331991189425"};
+
+std::vector<AnsiString> Column(const TStringGrid *grid, int col, int from, int to)
+{
+    std::vector<AnsiString> cells;
+    for (int r = from; r <= to; ++r)
+        cells.push_back(grid->Cells(col, r));
+    return cells;
+}
+
+std::vector<AnsiString> Row(const TStringGrid *grid, int row)
+{
+    std::vector<AnsiString> cells;
+    for (int c = 0; c < grid->ColCount(); ++c)
+        cells.push_back(grid->Cells(c, row));
+    return cells;
+}
+
+void ExpectDensityColumn(const TStringGrid *grid, const char *const (&values)[16], const char *unit)
+{
+    for (int r = 1; r <= 16; ++r) {
+        EXPECT_EQ(grid->Cells(0, r), kMaterials[r - 1]) << r;
+        EXPECT_EQ(grid->Cells(1, r), values[r - 1]) << r;
+        EXPECT_EQ(grid->Cells(2, r), unit) << r;
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
+{
+    TStringGrid *g = w->sgMotor;
+    EXPECT_EQ(g->RowCount(), 44);
+    EXPECT_EQ(g->ColCount(), 16);
+    const std::vector<int> widths{50, 80, 90, 90, 90, 90, 90, 90, 90, 90};
+    for (int c = 0; c < 10; ++c)
+        EXPECT_EQ(g->ColWidths(c), widths[static_cast<size_t>(c)]) << c;
+    EXPECT_EQ(Row(g, 0),
+              (std::vector<AnsiString>{"", "馬達", "瓦特數(W)", "JM 額定慣量(Kg.m^2)", "Ttyp 額定扭矩(N.m)",
+                                       "Tmax 最大扭矩(N.m)", "EP 電容儲存能量(J)", "最高轉速(rpm)", "Trms",
+                                       "TA", "TD", "Pr", "EA", "ED", "EE", "ER"}));
+    EXPECT_EQ(Row(g, 1), (std::vector<AnsiString>{"Kelo-P", "Pemra-0100-50", "100", "3E-6", "0.318", "0.95",
+                                                  "3", "5000", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(Column(g, 0, 1, 43).back(), "Kelo-T");
+    EXPECT_EQ(Row(g, 43)[5], "71.62");
+
+    w->tbMI->Click();
+    EXPECT_EQ(Column(g, 3, 0, 6)[0], "JM 額定慣量(lb.ft^2)");
+    EXPECT_EQ(g->Cells(4, 0), "Ttyp 額定扭矩(lb.ft)");
+    EXPECT_EQ(g->Cells(5, 0), "Tmax 最大扭矩(lb.ft)");
+    EXPECT_EQ(g->Cells(6, 0), "EP 電容儲存能量(J)");
+    EXPECT_EQ(Column(g, 3, 1, 1)[0], "7.11910011E-5");
+    EXPECT_EQ(g->Cells(4, 1), "2.3000957428944");
+    EXPECT_EQ(g->Cells(5, 1), "6.87135520676");
+    EXPECT_EQ(g->Cells(3, 43), "0.1845033445175");
+    EXPECT_EQ(g->Cells(4, 43), "207.22560702492");
+    EXPECT_EQ(g->Cells(5, 43), "518.027852534896");
+    EXPECT_EQ(g->Cells(6, 43), "28");
+    EXPECT_EQ(MotorSpecs[0].TorqueNowUnit, "(lb.ft)");
+
+    MotorSpecs[2].Trms = 1.25;
+    MotorSpecs[2].ER = -3.5;
+    w->tbSI->Click();
+    EXPECT_EQ(g->Cells(3, 0), "JM 額定慣量(Kg.m^2)");
+    EXPECT_EQ(g->Cells(3, 1), "3E-6");
+    EXPECT_EQ(g->Cells(8, 3), "1.25");
+    EXPECT_EQ(g->Cells(15, 3), "-3.5");
+
+    w->FillMotorGrid(false);
+    EXPECT_EQ(g->ColCount(), 8);
+}
+
+TEST_F(MainWindowTest, DensityColumnFollowsTheUnitSystemExactly)
+{
+    TStringGrid *g = w->sgDensity;
+    EXPECT_EQ(Row(g, 0), (std::vector<AnsiString>{"", "", ""}));
+    ExpectDensityColumn(g, kSiDensities, "Kg/m^3");
+    EXPECT_EQ(w->cbCBX->Items[0], "鋨[osmium]22660");
+    EXPECT_EQ(w->cbCBX->Items[15], "鑽石[diamond]3500");
+    for (int round = 0; round < 2; ++round) {
+        w->tbMI->Click();
+        ExpectDensityColumn(g, kImperialDensities, "lb/inch^3");
+        EXPECT_EQ(w->cbCBX->Items[0], "鋨[osmium]0.817909405814963");
+        w->tbSI->Click();
+        ExpectDensityColumn(g, kSiDensities, "Kg/m^3");
+    }
+}
+
+TEST_F(MainWindowTest, UnitSwitchChangesUnitTextsButNotValues)
+{
+    std::vector<double> values;
+    for (const CSIZEITEM &item : SizeItems)
+        values.push_back(item.dV);
+    w->tbMI->Click();
+    EXPECT_EQ(w->UnitType, 2);
+    for (const CSIZEITEM &item : SizeItems)
+        EXPECT_EQ(item.dV, values[static_cast<size_t>(item.nIdx)]);
+    EXPECT_EQ(SizeItems[5].asNowUnit, "(inch)");
+    EXPECT_EQ(SizeItems[9].asNowUnit, "(lb/inch^3)");
+    EXPECT_EQ(SizeItems[2].asNowUnit, "");
+    EXPECT_EQ(w->sgPar1->Cells(2, RowOfSymbol(w->sgPar1, "ρ")), "(lb/inch^3)");
+    EXPECT_EQ(w->sgPar3->Cells(2, RowOfSymbol(w->sgPar3, "JL")), "(lb*ft^2)");
+    // Pressing the active system again only refreshes.
+    w->tbMI->Click();
+    EXPECT_EQ(SizeItems[5].asNowUnit, "(inch)");
+}
+
+struct ReplaceCase {
+    const char *name;
+    int mechanism;
+    bool imperial;
+    const char *value;
+    bool inAllGrid;
+};
+
+void PrintTo(const ReplaceCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class DensityReplace : public MainWindowTest, public ::testing::WithParamInterface<ReplaceCase>
+{
+};
+
+TEST_P(DensityReplace, PutsTheGoldDensityIntoTheDensityRow)
+{
+    const ReplaceCase &c = GetParam();
+    if (c.imperial)
+        w->tbMI->Click();
+    w->pcModPic->UserSelect(c.mechanism);
+    ASSERT_TRUE(w->sgDensity->UserSelectCell(2, 4));
+    EXPECT_EQ(w->DensityRow, 4);
+    EXPECT_EQ(w->DensityCol, 2);
+    w->bbReplace->Click();
+    TStringGrid *g = c.inAllGrid ? w->sgAll : w->sgPar1;
+    EXPECT_EQ(g->Cells(1, RowOfSymbol(g, "ρ")), c.value);
+    EXPECT_EQ(FloatToStr(SizeItems[9].dV), c.value);
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mechanisms, DensityReplace,
+    ::testing::Values(ReplaceCase{"BallScrew", 0, false, "19300", false},
+                      ReplaceCase{"ElevatorImperial", 6, true, "0.696630694273115", false},
+                      ReplaceCase{"RollFeed", 2, false, "19300", true},
+                      ReplaceCase{"Conveyor", 5, false, "19300", true}),
+    [](const ::testing::TestParamInfo<ReplaceCase> &p) { return std::string(p.param.name); });
+
+TEST_F(MainWindowTest, ReplaceWithoutAChosenMaterialReportsAndChangesNothing)
+{
+    const int row = RowOfSymbol(w->sgPar1, "ρ");
+    w->bbReplace->Click();
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'' is not a valid floating point value."});
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "0.02266");
+    EXPECT_EQ(SizeItems[9].dV, 0.02266);
+}
+
+TEST(MatchLookup, SeriesAndModelMustBothAgree)
+{
+    struct Case {
+        const char *drive, *model;
+        int row;
+    };
+    const Case cases[] = {
+        {"Kelo-Q", "Vorn-0400-50a", 13}, {"Kelo-R", "Vorn-0400-50a", 28}, {"Kelo-P", "Pemra-0100-50", 0},
+        {"Kelo-T", "Vorn-4500-30", 42},  {"Kelo-R", "Vorn-0900-20", 40},  {"Kelo-P", "Vorn-0100-50", -1},
+        {"kelo-q", "Vorn-0400-50a", -1}, {"Kelo-Q", "vorn-0400-50a", -1}, {"", "", -1},
+    };
+    InitParamAndMotorTables();
+    for (const Case &c : cases)
+        EXPECT_EQ(FindMatchRecord(c.drive, c.model), c.row) << c.drive << " " << c.model;
+    DestroyParamAndMotorTables();
+}
+
+class DetailView : public MainWindowTest
+{
+  protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        TStringGrid *g = w->sgMotorRlt;
+        g->SetRowCount(4);
+        g->SetFixedRows(1);
+        const char *const rows[3][2] = {
+            {"Kelo-Q", "Vorn-0400-50a"}, {"Kelo-R", "Vorn-0400-50a"}, {"Kelo-P", "Vorn-0400-50a"}};
+        for (int r = 0; r < 3; ++r) {
+            g->SetCells(0, r + 1, rows[r][0]);
+            g->SetCells(1, r + 1, rows[r][1]);
+        }
+        w->ResultLines = {"common 1", "common 2"};
+        MotorSpecs[13].Lines = {"Q regen 30 W"};
+        MotorSpecs[28].Lines = {"R regen 0 W", "R resistor"};
+    }
+    std::vector<AnsiString> DoubleClickRow(int row)
+    {
+        EXPECT_TRUE(w->sgMotorRlt->UserSelectCell(1, row));
+        w->sgMotorRlt->UserDblClick();
+        EXPECT_TRUE(w->tsSingleRlt->TabVisible());
+        EXPECT_EQ(w->PageControl1->ActivePage(), w->tsSingleRlt);
+        return LinesOf(w->meSingleRlt);
+    }
+};
+
+TEST_F(DetailView, ShowsTheLinesOfTheRecordOfThatSeries)
+{
+    EXPECT_EQ(DoubleClickRow(2), (std::vector<AnsiString>{"Vorn-0400-50a", "common 1", "common 2",
+                                                          "R regen 0 W", "R resistor"}));
+    EXPECT_EQ(w->MotorRltRow, 2);
+    EXPECT_EQ(DoubleClickRow(1),
+              (std::vector<AnsiString>{"Vorn-0400-50a", "common 1", "common 2", "Q regen 30 W"}));
+}
+
+TEST_F(DetailView, WithoutARecordShowsOnlyTheCommonLines)
+{
+    const std::vector<AnsiString> common{"common 1", "common 2"};
+    EXPECT_EQ(DoubleClickRow(3), common); // no such model in that series
+    EXPECT_EQ(DoubleClickRow(0), common); // header row
+    w->sgMotorRlt->SetRowCount(1);
+    w->MotorRltRow = 2;
+    w->sgMotorRlt->UserDblClick();
+    EXPECT_EQ(LinesOf(w->meSingleRlt), common);
+}

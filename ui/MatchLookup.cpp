@@ -1,0 +1,11 @@
+#include "ui/MatchLookup.h"
+
+#include "model/MotorSpec.h"
+
+int FindMatchRecord(const AnsiString &drive, const AnsiString &model)
+{
+    for (int j = 0; j < 43; ++j)
+        if (MotorSpecs[j].Drive == drive && MotorSpecs[j].Model == model)
+            return j;
+    return -1;
+}
