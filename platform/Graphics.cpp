@@ -57,11 +57,24 @@ void TCanvas::LineTo(int x, int y)
         QPainter p(image_);
         prepare(p);
         p.setPen(QPen(Qt::black, 0));
-        const int dx = x - pen_.x, dy = y - pen_.y;
-        const int steps = std::max(std::abs(dx), std::abs(dy));
-        for (int i = 0; i < steps; ++i) {
-            const int px = pen_.x + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps));
-            const int py = pen_.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps));
+        const double dx = static_cast<double>(x) - pen_.x, dy = static_cast<double>(y) - pen_.y;
+        const double steps = std::max(std::abs(dx), std::abs(dy));
+        // Only the steps that can fall inside the bitmap are walked, so a far-off end costs nothing.
+        double first = 0, last = steps - 1;
+        auto clip = [&](double from, double delta, int size) {
+            if (delta == 0)
+                return;
+            double a = (-1 - from) * steps / delta, b = (size - from) * steps / delta;
+            if (a > b)
+                std::swap(a, b);
+            first = std::max(first, std::floor(a));
+            last = std::min(last, std::ceil(b));
+        };
+        clip(pen_.x, dx, image_->width());
+        clip(pen_.y, dy, image_->height());
+        for (double i = first; i <= last; ++i) {
+            const int px = pen_.x + static_cast<int>(std::lround(dx * i / steps));
+            const int py = pen_.y + static_cast<int>(std::lround(dy * i / steps));
             if (image_->rect().contains(px, py))
                 image_->setPixelColor(px, py, Qt::black);
         }
@@ -87,6 +100,7 @@ void TCanvas::TextOut(int x, int y, const AnsiString &text)
     prepare(p);
     QFont f = p.font();
     f.setPixelSize(Font.Size * 96 / 72);
+    f.setStyleStrategy(QFont::NoAntialias);
     p.setFont(f);
     const QString s = QString::fromStdString(text);
     const QFontMetrics fm(f);

@@ -106,6 +106,7 @@ public:
     bool CalcConveyor();
     bool CalcElevator();
     void bbCalculateClick(TObject *Sender);
+    bool InputsRead = false; // the input cells of this Calculate were all numbers
 
     // Chart.
     void DrawMotionProfile(double tA, double tE, double tD, double tR, double tS);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/CalcFrame.h"
+
+namespace engine
+{
+
+// The mechanism calculations that the frame runs, one object each.
+const Mechanism &BallScrew();
+
+} // namespace engine

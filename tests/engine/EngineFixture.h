@@ -1,0 +1,48 @@
+#pragma once
+
+#include "MainWindowFixture.h"
+
+#include "model/Tables.h"
+
+// The main window on the ball screw with its default inputs; helpers to edit the input grid, press
+// Calculate and read the results.
+class EngineTest : public MainWindowTest
+{
+  protected:
+    void calculate() { w->bbCalculate->Click(); }
+    // Row of symbol in grid (column 0), or -1.
+    static int rowOf(TStringGrid *grid, const AnsiString &symbol)
+    {
+        for (int row = 1; row < grid->RowCount(); ++row) {
+            if (grid->Cells(0, row) == symbol)
+                return row;
+        }
+        return -1;
+    }
+    // Types text into the value cell of symbol in the input grid, as a commit of the editor would.
+    void setInput(const AnsiString &symbol, const AnsiString &text)
+    {
+        const int row = rowOf(w->sgPar1, symbol);
+        ASSERT_GT(row, 0) << symbol;
+        w->sgPar1->SetCells(1, row, text);
+    }
+    AnsiString input(const AnsiString &symbol) const { return w->sgPar1->Cells(1, rowOf(w->sgPar1, symbol)); }
+    AnsiString result(const AnsiString &symbol) const
+    {
+        const int row = rowOf(w->sgPar3, symbol);
+        return row > 0 ? w->sgPar3->Cells(1, row) : AnsiString("<no row " + symbol + ">");
+    }
+    std::vector<AnsiString> memo() const { return LinesOf(w->moRlt); }
+    // Suggested matches as "drive model power JM Ttyp EC note" rows.
+    std::vector<AnsiString> suggestions() const
+    {
+        std::vector<AnsiString> rows;
+        for (int row = 1; row < w->sgMotorRlt->RowCount(); ++row) {
+            AnsiString text;
+            for (int col = 0; col < 7; ++col)
+                text += (col ? " " : "") + w->sgMotorRlt->Cells(col, row);
+            rows.push_back(text);
+        }
+        return rows;
+    }
+};

@@ -1,0 +1,255 @@
+#include "EngineFixture.h"
+
+#include "model/Texts.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const AnsiString Rule = "---------------------------------------------------------";
+const AnsiString Title = "滾珠導螺桿傳動裝置  Calculation Result of Ball Screw";
+const std::vector<AnsiString> ClosingNone = {
+    "  ", "==================================  ", "Suggest Maches : Total  0 Sets"};
+
+bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::vector<AnsiString> joined(std::vector<AnsiString> a, const std::vector<AnsiString> &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace
+
+class CalculateTest : public EngineTest
+{
+};
+
+TEST_F(CalculateTest, SmallSeriesShowsOnceALargeRowIsShown)
+{
+    // A 3000 kg load leaves only motors of 1 kW and more; Kelo-P shows a 2000 W row first.
+    setInput("ML", "3000");
+    calculate();
+    const AnsiString resistor = "需外加回升電阻";
+    const std::vector<AnsiString> expected = {
+        "Kelo-P Pemra-1000-50 1000 0.00026 3.3 18 ",
+        "Kelo-P Pemra-2000-45 2000 0.00047 6.8 21 ",
+        "Kelo-P Pemra-3000-45 3000 0.00116 9.5 28 ",
+        "Kelo-Q Vorn-1000-50 1000 0.000265 3.18 18 ",
+        "Kelo-Q Vorn-2000-50 2000 0.000445 6.37 21 ",
+        "Kelo-Q Vorn-2000-30a 2000 0.0001459 9.55 21 ",
+        "Kelo-R Vorn-1000-50 1000 0.000265 3.18 13.5 ",
+        "Kelo-R Vorn-2000-50 2000 0.000445 6.37 22.5 ",
+        "Kelo-R Vorn-2000-30a 2000 0.0001459 9.55 22.5 ",
+        "Kelo-T Vorn-3000-30 3000 0.005495 19.1 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.007775 28.65 28 " + resistor,
+    };
+    EXPECT_EQ(suggestions(), expected);
+    EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  11 Sets");
+    EXPECT_EQ(w->sgMotorRlt->FixedRows(), 1);
+    // The input grid shows the values as entered again, not in calculation units.
+    EXPECT_EQ(input("ML"), "3000");
+    EXPECT_EQ(input("PB"), "5");
+}
+
+TEST_F(CalculateTest, CandidateWithoutValidRmsTorqueIsDropped)
+{
+    // Negative ramp times make TA² tA + TL² tE + TD² tD negative for every rotor above 3.7e-6 kg·m².
+    MotorSpecs[1].Trms = 123;
+    setInput("tA", "-0.1");
+    setInput("tD", "-0.1");
+    calculate();
+    const std::vector<AnsiString> expected = {
+        "Kelo-P Pemra-0100-50 100 3E-6 0.318 3 ",
+        "Kelo-Q Vorn-0100-50 100 3.7E-6 0.32 3 ",
+        "Kelo-R Vorn-0100-50 100 3.7E-6 0.32 3.11 ",
+    };
+    EXPECT_EQ(suggestions(), expected);
+    for (int r = 0; r < 43; ++r)
+        EXPECT_EQ(MotorSpecs[r].Pass, r == 0 || r == 11 || r == 26 ? 1 : 0) << r;
+    const AnsiString failure = "    Pemra-0200-50 Trms Calculation Error!";
+    EXPECT_TRUE(contains(memo(), failure));
+    EXPECT_TRUE(contains(w->ResultLines, failure));
+    EXPECT_TRUE(contains(MotorSpecs[1].Lines, failure));
+    EXPECT_EQ(MotorSpecs[1].Trms, 123);
+    // A dropped record gets no energies and no final checks.
+    EXPECT_EQ(MotorSpecs[1].Lines.back(), "9. 伺服回生能量計算");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CalculateTest, BadTextStopsWithTheReasonInTheMemoAndKeepsWhatWasTyped)
+{
+    setInput("S", "300");
+    setInput("η", "abc");
+    setInput("tS", "");
+    calculate();
+    EXPECT_EQ(memo(), joined({Title, Rule, "η  Input Error! => abc", "tS  Input Error! => ",
+                              "Input Error! Please Check again!"},
+                             ClosingNone));
+    EXPECT_EQ(w->ResultLines, (std::vector<AnsiString>{Title, Rule}));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(SizeItems[12].iErCode, -1);
+    EXPECT_EQ(SizeItems[5].iErCode, 1);
+    // The cells and the values stay as typed; nothing was saved as entered.
+    EXPECT_EQ(input("η"), "abc");
+    EXPECT_EQ(input("tS"), "");
+    EXPECT_EQ(input("S"), "300");
+    EXPECT_EQ(SizeItems[5].dV, 300);
+    EXPECT_EQ(SizeItems[5].dV_O, 0);
+    EXPECT_EQ(w->sgMotorRlt->RowCount(), 1);
+    EXPECT_EQ(w->PageControl1->ActivePage(), w->tsPar3);
+}
+
+TEST_F(CalculateTest, FailedCalculationAfterAGoodOneEmptiesTheSuggestions)
+{
+    calculate();
+    ASSERT_EQ(w->sgMotorRlt->RowCount(), 10);
+    setInput("V", "x");
+    calculate();
+    EXPECT_EQ(w->sgMotorRlt->RowCount(), 1);
+    EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
+    EXPECT_EQ(input("PB"), "5");
+}
+
+TEST_F(CalculateTest, NegativeConstantSpeedTimeShowsItsBox)
+{
+    setInput("S", "1"); // 1 mm at 10 m/min takes 6 ms, less than half the ramps
+    calculate();
+    const AnsiString text = "馬達定轉速時間計算結果:馬達定轉速時間(-0.251 <0  )  請確定輸入值是否合理!";
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{text});
+    const auto lines = memo();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(std::vector<AnsiString>(lines.end() - 4, lines.end()), joined({text}, ClosingNone));
+    EXPECT_EQ(w->ResultLines.back(), text);
+    EXPECT_EQ(result("tE"), "-0.251");
+    EXPECT_EQ(input("S"), "1");
+    EXPECT_EQ(w->imgFig->Bitmap(), nullptr); // the chart is not drawn
+}
+
+TEST_F(CalculateTest, ZeroConstantSpeedTimePasses)
+{
+    setInput("S", "500"); // 0.5 m at 0.5 m/min: exactly one minute, the two 60 s ramps take it all
+    setInput("V", "0.5");
+    setInput("tA", "60");
+    setInput("tD", "60");
+    calculate();
+    EXPECT_TRUE(contains(memo(), "  tE = S/V - (tA+tD)/2 = 0 (s)"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_NE(w->imgFig->Bitmap(), nullptr);
+}
+
+TEST_F(CalculateTest, FaultsEndInTheMechanismsBox)
+{
+    struct Case {
+        const char *symbol, *text, *lastStep;
+    };
+    const Case cases[] = {
+        {"η", "0", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"η", "-0", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"PB", "0", "5. 馬達最高轉速"},
+        {"tA", "0", "7. 馬達加減速度最大扭矩計算"},
+        {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"PB", "1e-320", "5. 馬達最高轉速"},
+        {"DB", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
+        InitParamAndMotorTables();
+        w->tbSI->Click();
+        messages.clear();
+        setInput(c.symbol, c.text);
+        calculate();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Calculate Ball Screw Error!Calculation Error!"});
+        const auto lines = memo();
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_EQ(std::vector<AnsiString>(lines.end() - 3, lines.end()), ClosingNone);
+        // The last heading written before the fault.
+        std::vector<AnsiString> headings;
+        for (const auto &line : lines) {
+            if (line.size() > 2 && line[0] >= '1' && line[0] <= '9' && line[1] == '.')
+                headings.push_back(line);
+        }
+        ASSERT_FALSE(headings.empty());
+        EXPECT_EQ(headings.back(), c.lastStep);
+        EXPECT_EQ(input(c.symbol), FloatToStr(StrToFloat(c.text))); // as entered
+        EXPECT_EQ(w->sgMotorRlt->RowCount(), 1);
+    }
+    EXPECT_EQ(w->imgFig->Bitmap(), nullptr);
+}
+
+TEST_F(CalculateTest, ZeroRampTimeWithNoCandidateLeftCompletes)
+{
+    setInput("ML", "1000000"); // TL above every rated torque
+    setInput("tA", "0");
+    calculate();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
+    EXPECT_TRUE(contains(memo(), "9. 伺服回生能量計算"));
+    EXPECT_NE(w->imgFig->Bitmap(), nullptr);
+}
+
+TEST_F(CalculateTest, NoMechanismChosenRunsNothing)
+{
+    w->cbModel->SetItemIndex(-1);
+    w->moRlt->Lines.Add("earlier");
+    setInput("S", "300");
+    calculate();
+    EXPECT_EQ(memo(), joined({"earlier"}, ClosingNone));
+    EXPECT_EQ(w->sgMotorRlt->RowCount(), 1);
+    EXPECT_EQ(w->sgMotorRlt->Cells(0, 0), "伺服");
+    EXPECT_EQ(input("S"), "300");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CalculateTest, AllParametersGridReachesTheCalculation)
+{
+    w->actDebug->Execute();
+    const int rm = rowOf(w->sgAll, "1/RM");
+    const int ls = rowOf(w->sgAll, "LS");
+    ASSERT_GT(rm, 0);
+    ASSERT_GT(ls, 0);
+    w->sgAll->SetCells(1, rm, "0.5");
+    calculate();
+    EXPECT_EQ(result("ΔS"), "0.0025");
+    // Converted for the calculation, shown as entered afterwards: LS stays 200 (mm) run after run.
+    calculate();
+    EXPECT_EQ(w->sgAll->Cells(1, ls), "200");
+    EXPECT_EQ(SizeItems[27].dV, 200);
+    EXPECT_EQ(w->sgAll->Cells(1, rm), "0.5");
+}
+
+TEST_F(CalculateTest, FilterLinesReachTheMemoOnlyInDebugMode)
+{
+    const AnsiString verdict = "   Pemra-0100-50 => (V)";
+    calculate();
+    EXPECT_FALSE(contains(memo(), verdict));
+    EXPECT_TRUE(contains(MotorSpecs[0].Lines, verdict));
+    w->actDebug->Execute();
+    calculate();
+    EXPECT_TRUE(contains(memo(), verdict));
+    EXPECT_TRUE(contains(memo(), "    Pemra-0100-50 Pr = ( ηm x ER - EC ) / tP = -2.00019049433279 (W)"));
+}
+
+class CalculateTextsTest : public EngineTest
+{
+  protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(CalculateTextsTest, BoxNamesTheMechanismFromTheMessageFile)
+{
+    setInput("η", "0");
+    calculate();
+    EXPECT_EQ(MessageTexts(),
+              std::vector<AnsiString>{"Ball Screw" + GetMsg("Selvane_F", 70, "Calculation Error!")});
+    setInput("η", "?");
+    calculate();
+    const auto lines = memo();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "η  Input Error! => ?");
+    EXPECT_EQ(lines[3], "Input Error!" + GetMsg("Selvane_F", 93, ""));
+}
