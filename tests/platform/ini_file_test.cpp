@@ -45,9 +45,9 @@ const std::vector<ParseCase> parseCases = {
     {"plain", "[ALL]\nLag=2\n", {{"ALL", "Lag", "2"}, {"all", "LAG", "2"}, {"ALL", "Other", nullptr}}},
     {"crlf and blanks",
      "  [ File ]  \r\n  FileCode = 0x6930 \r\nMode=\r\n",
-     {{"File", "FileCode", "0x6930"}, {"File", "Mode", ""}}},
+     {{"File", "FileCode", " 0x6930"}, {"File", "Mode", ""}}},
     {"bom", "\xEF\xBB\xBF[ALL]\r\nLag=1", {{"ALL", "Lag", "1"}}},
-    {"value after the first =", "[S]\na = b=c \n", {{"S", "a", "b=c"}}},
+    {"value after the first =, leading blank kept", "[S]\na = b=c \n", {{"S", "a", " b=c"}}},
     {"first duplicate wins", "[S]\nk=1\nK=2\n", {{"S", "k", "1"}}},
     {"repeated section continues the first",
      "[S]\na=1\n[T]\nb=2\n[s]\nc=3\na=4\n",
@@ -132,7 +132,7 @@ TEST(IniFile, WritesUpdateInPlaceAndAppendNewKeys)
     EXPECT_EQ(ini.ReadInteger("ALL", "Lag", 0), 2);
     EXPECT_EQ(ini.GetText(), "; settings\r\n"
                              "[ALL]\r\nLag=2\r\nlag=5\r\n; keep me\r\nNew=n\r\n"
-                             "\r\n[Other]\r\nx=1\r\ny=two  lines\r\n"
+                             "\r\n[Other]\r\nx= 1\r\ny=two  lines\r\n"
                              "\r\n[Third]\r\nk=v\r\n");
 }
 
