@@ -4,9 +4,6 @@
 
 CSIZEITEM InertiaItems[InertiaEntryCount];
 
-const double MaterialDensities[16] = {22660, 22650, 21450, 19300, 19250, 19050, 13580, 12023,
-                                      11340, 10490, 8960,  7870,  7310,  4507,  2700,  3500};
-
 void InitInertiaTable()
 {
     // Fields: entry, FModel, FModel2, FRltFlg, FModelM, symbol, default, unit, description.

@@ -45,5 +45,3 @@ void storeSolidCylinderMass();
 void storeHollowCylinderMass();
 void storeWheelMasses();
 
-// Densities of the main window's sixteen materials in kg/m^3, in the density grid's row order.
-extern const double MaterialDensities[16];

@@ -1,6 +1,7 @@
 #include "inertia/Selvane_Inertia.h"
 
 #include "inertia/InertiaTable.h"
+#include "model/Materials.h"
 #include "model/Texts.h"
 #include "platform/Exceptions.h"
 #include "platform/Jpeg.h"
@@ -174,7 +175,7 @@ void TSelvane_Inertia_F::FormActivate(TObject *)
     cbCBX->Items.Clear();
     densityTexts_.clear();
     for (int r = 1; r <= 16; ++r) {
-        const AnsiString density = FloatToStr(MaterialDensities[r - 1]);
+        const AnsiString density = FloatToStr(kMaterials[r - 1].density);
         densityTexts_.push_back(density);
         cbCBX->Items.Add(Selvane_F->sgDensity->Cells(0, r) + density);
     }

@@ -1,5 +1,6 @@
 #include "ui/Selvane.h"
 
+#include "model/Materials.h"
 #include "model/MotorSpec.h"
 #include "model/SizeItem.h"
 #include "model/Texts.h"
@@ -9,21 +10,6 @@
 
 namespace
 {
-
-struct Material {
-    const char *name;
-    float density; // kg/m^3
-};
-
-// Rows 1 to 16 of the density grid; the names are messages 30 to 45.
-const Material kMaterials[16] = {
-    {"鋨[osmium]", 22660},      {"銥[iridium(Ir)]", 22650},   {"鉑[platinum(Pt)]", 21450},
-    {"金[gold]", 19300},        {"鎢[wolfram(W)]", 19250},    {"鈾[uranium (U)]", 19050},
-    {"汞[mercury(Hg)]", 13580}, {"鈀[palladium(Pd)]", 12023}, {"鉛[Plumbum(Pb)]", 11340},
-    {"銀[silver]", 10490},      {"銅[copper]", 8960},         {"鐵[iron]", 7870},
-    {"錫[tin]", 7310},          {"鈦[titanium(Ti)]", 4507},   {"鋁[aluminum]", 2700},
-    {"鑽石[diamond]", 3500},
-};
 
 // kg/m^3 to lb/inch^3.
 const double kDensityToImperial = 3.609485462555e-05;
