@@ -4,6 +4,7 @@
 #include "model/Tables.h"
 #include "ui/Selvane_Actions.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -300,4 +301,120 @@ TEST_F(ReportTextsTest, TitlesAndSuccessComeFromMessageIni)
     EXPECT_EQ(lines[12], "    Suggested Matches   ");
     EXPECT_EQ(lines[19], "    Match Details   ");
     EXPECT_EQ(messages.back().text, "File saved!");
+}
+
+namespace
+{
+
+// Columns a text takes: CJK characters two, everything else one (the report's cells hold ASCII,
+// Greek and CJK only).
+int columns(const std::string &utf8)
+{
+    int n = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        n += len >= 3 && c >= 0xE2 && !(c == 0xE2 && static_cast<unsigned char>(utf8[i + 1]) < 0xBA) ? 2 : 1;
+        i += len;
+    }
+    return n;
+}
+
+std::string pad(const std::string &text, int width)
+{
+    return text + spaces(std::max(0, width - columns(text)));
+}
+
+} // namespace
+
+// A real ball-screw calculation written with every box checked, rebuilt line by line from what the
+// window shows; the detail blocks belong to the record of each row's own drive series.
+TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
+{
+    w->bbCalculate->Click();
+    const TStringGrid *matches = w->sgMotorRlt;
+    ASSERT_GT(matches->RowCount(), 1) << "the default ball screw finds matches";
+    saveReport([](TSelvane_Actions_F *) {}, path);
+
+    Lines expected = {modeName};
+    append(expected, frame(1, "使用者輸入參數"));
+    append(expected, {
+                         "  1/RN  = 1         [          ]JR 減速比",
+                         "  V     = 10        [(m/min)   ]平台移動速度",
+                         "  S     = 200       [(mm)      ]單一行程移動距離 ",
+                         "  F     = 0         [(N)       ]外力",
+                         "  ρ     = 0.02266   [(kg/m^3)  ]比重",
+                         "  μ     = 0.1       [          ]滑軌摩擦係數",
+                         "  η     = 0.85      [          ]由馬達至導螺桿的傳動效",
+                         "  tA    = 0.257     [(sec)     ]馬達加速時間",
+                         "  tD    = 0.257     [(sec)     ]馬達減速時間",
+                         "  tS    = 0         [(sec)     ]停止時間",
+                         "  ML    = 5         [(kg)      ]負載重量",
+                         "  MT    = 5         [(kg)      ]移動平台重量",
+                         "  PB    = 5         [(mm)      ]導螺桿節距",
+                         "  LB    = 500       [(mm)      ]導螺桿長度",
+                         "  DB    = 20        [(mm)      ]導螺桿直徑",
+                         "  JR    = 0         [(kg*m^2)  ]減速機慣量",
+                         "  JC    = 0         [(kg*m^2)  ]聯軸接器慣量",
+                         "  JS    = 0         [(kg*m^2)  ]聯軸器銜接軸慣量",
+                     });
+    append(expected, frame(2, "計算過程"));
+    const Lines process = LinesOf(w->moRlt);
+    ASSERT_FALSE(process.empty());
+    append(expected, process);
+    append(expected, frame(3, "計算結果參數"));
+    const Lines resultSymbols = {"ΔS", "ΔP", "NV", "tE", "tR", "tM", "tP", "JF", "JB", "JL", "TL"};
+    ASSERT_EQ(w->sgPar3->RowCount(), 12);
+    for (int r = 1; r <= 11; ++r) {
+        EXPECT_EQ(w->sgPar3->Cells(0, r), resultSymbols[r - 1]);
+        expected.push_back("  " + pad(resultSymbols[r - 1], 5) + " = " + pad(w->sgPar3->Cells(1, r), 10) +
+                           "[" + pad(w->sgPar3->Cells(2, r), 10) + "]" + w->sgPar3->Cells(3, r));
+    }
+    append(expected, frame(4, "建議選配"));
+    for (int r = 0; r < matches->RowCount(); ++r) {
+        std::string text = "  ";
+        for (int c = 0; c < matches->ColCount(); ++c)
+            text += pad(matches->Cells(c, r), 20);
+        expected.push_back(text);
+    }
+    append(expected, frame(5, "選配詳細內容"));
+    bool sharedModel = false; // a row whose motor another series carries too
+    for (int r = 1; r < matches->RowCount(); ++r) {
+        const CMOTORSPC *record = nullptr;
+        int sameModel = 0;
+        for (const CMOTORSPC &m : MotorSpecs) {
+            sameModel += m.Model == matches->Cells(1, r);
+            if (m.Drive == matches->Cells(0, r) && m.Model == matches->Cells(1, r))
+                record = &m;
+        }
+        ASSERT_NE(record, nullptr) << matches->Cells(1, r);
+        sharedModel = sharedModel || sameModel > 1;
+        append(expected, {"", std::string(69, '*'),
+                          "*******************[   " + record->Model + "   ]*******************"});
+        append(expected, w->ResultLines);
+        append(expected, record->Lines);
+    }
+    EXPECT_TRUE(sharedModel) << "the default case lists a motor of two series";
+
+    const Lines lines = splitCrLf(readFileBytes(path));
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+}
+
+TEST_F(ReportTest, BallScrewCalculationWithNoBoxChecked)
+{
+    w->bbCalculate->Click();
+    ASSERT_GT(w->sgMotorRlt->RowCount(), 1);
+    saveReport(
+        [](TSelvane_Actions_F *a) {
+            only(a, false, false, false, false, false);
+            for (TCheckBox *box : a->SuggestBoxes)
+                box->SetChecked(false);
+            for (TCheckBox *box : a->DetailBoxes)
+                box->SetChecked(false);
+        },
+        path);
+    EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+    EXPECT_EQ(messages.back().text, "Save File OK!");
 }
