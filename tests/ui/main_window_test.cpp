@@ -28,10 +28,11 @@ TEST_F(MainWindowTest, ActivationKeepsDeltaSymbolsAndClickAreaHints)
     EXPECT_EQ(SizeItems[1].Abbr, "ΔP");
     for (TImage *area : w->PictureAreas) {
         const int code = area->Tag % 100;
-        if (code == 11)
+        if (code == 11) {
             EXPECT_EQ(area->Hint(), "Click to calculate JR");
-        if (code == 14)
+        } else if (code == 14) {
             EXPECT_EQ(area->Hint(), "Click to calculate JRO");
+        }
         EXPECT_EQ(area->Enabled(), code >= 11 && code <= 14);
     }
 }
