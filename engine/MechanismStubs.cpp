@@ -1,18 +1,6 @@
 #include "ui/Selvane.h"
 
 // Mechanisms not built yet: Calculate finds no match for them.
-bool TSelvane_F::CalcRackPinion()
-{
-    return false;
-}
-bool TSelvane_F::CalcRollFeed()
-{
-    return false;
-}
-bool TSelvane_F::CalcRotaryTable()
-{
-    return false;
-}
 bool TSelvane_F::CalcThreeWheelCart()
 {
     return false;

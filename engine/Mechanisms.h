@@ -7,5 +7,8 @@ namespace engine
 
 // The mechanism calculations that the frame runs, one object each.
 const Mechanism &BallScrew();
+const Mechanism &RackPinion();
+const Mechanism &RollFeed();
+const Mechanism &RotaryTable();
 
 } // namespace engine

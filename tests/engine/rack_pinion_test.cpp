@@ -1,0 +1,310 @@
+#include "EngineFixture.h"
+
+#include <algorithm>
+#include <cmath>
+
+// Expected figures were worked out apart from the program, in 40-digit arithmetic with the stored
+// values rounded to double, from the default inputs: DG 200 mm, LG 50 mm, ρ 0.02266, ML = MT = 5 kg,
+// F 0, μ 0.1, η 0.85, V 10 m/min, S 200 mm, tA = tD = 0.257 s, tS 0, JS = JR = JC = 0,
+// 1/RN = 1/RM = 1, ηm 0.9 (imperial: the same numbers read in inch, lb/inch^3, lb, ft/min).
+
+namespace
+{
+
+const AnsiString Rule = "---------------------------------------------------------";
+
+struct ResultRow {
+    const char *symbol;
+    const char *si;
+    const char *imperial;
+};
+const ResultRow Defaults[] = {
+    {"ΔS", "0.628318530717959", "52.3598775598299"},    {"ΔP", "6.28318530717959E-5", "0.00523598775598299"},
+    {"JG", "1.77971223825862E-7", "1235911.27656849"},  {"JF", "0.1", "694.444444444445"},
+    {"JL", "0.100000355942448", "2472516.99758141"},    {"TL", "1.15294117647059", "9.80392156862745"},
+    {"NV", "15.9154943091895", "0.190985931710274"},    {"tE", "0.943", "99.743"},
+    {"tR", "0.0428571428571429", "0.0428571428571429"}, {"tM", "1.49985714285714", "100.299857142857"},
+    {"tP", "1.49985714285714", "100.299857142857"},
+};
+
+struct CandidateRow {
+    int record;
+    double TA, TD, Trms, Pr;
+};
+// SI with a pinion of 20 mm: 34 candidates after the first stage.
+const CandidateRow SmallPinion[] = {
+    {3, 0.1871352988507665, 0.04345293644335123, 0.12116777352413659, -9.33422230688637},
+    {10, 0.46088390652060274, -0.230295671226485, 0.23203937578661157, -18.37254232151793},
+    {29, 0.1845417544862962, 0.04604648080782149, 0.12064919715395403, -4.147061624916658},
+    {42, 0.6842529149106041, -0.45366467961648643, 0.3519225858650951, -18.085539959513987},
+};
+// Imperial with DG 2 inch and LG 1 inch.
+const CandidateRow SmallPinionImperial[] = {
+    {4, 0.11644205514695069, 0.07963637622559835, 0.09802712055391259, -0.17946187076181563},
+    {22, 0.1169401065049845, 0.07913832486756454, 0.09802760619103625, -0.20937218255545156},
+    {42, 0.15956251546520048, 0.036515915907348574, 0.09811716550512443, -0.2791629100739354},
+};
+
+bool near(double actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
+}
+
+bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+} // namespace
+
+class RackPinionTest : public EngineTest
+{
+  protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        w->pcModPic->UserSelect(1);
+    }
+    void expectCandidates(const std::vector<CandidateRow> &rows)
+    {
+        for (const auto &c : rows) {
+            const CMOTORSPC &m = MotorSpecs[c.record];
+            EXPECT_EQ(m.Pass, 1) << m.Model;
+            EXPECT_TRUE(near(m.TA, c.TA)) << m.Model << " TA " << m.TA;
+            EXPECT_TRUE(near(m.TD, c.TD)) << m.Model << " TD " << m.TD;
+            EXPECT_TRUE(near(m.Trms, c.Trms)) << m.Model << " Trms " << m.Trms;
+            EXPECT_TRUE(near(m.Pr, c.Pr)) << m.Model << " Pr " << m.Pr;
+        }
+    }
+};
+
+TEST_F(RackPinionTest, DefaultsInSiAndImperial)
+{
+    calculate();
+    for (const auto &r : Defaults)
+        EXPECT_EQ(result(r.symbol), r.si) << r.symbol;
+    // JL/15 = 0.0067 leaves the largest rotor only, of a small series that no large row opened.
+    for (int r = 0; r < 43; ++r)
+        EXPECT_EQ(MotorSpecs[r].Pass, r == 42 ? 1 : 0) << r;
+    EXPECT_TRUE(suggestions().empty());
+    EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
+
+    w->tbMI->Click();
+    calculate();
+    for (const auto &r : Defaults)
+        EXPECT_EQ(result(r.symbol), r.imperial) << r.symbol;
+    EXPECT_TRUE(suggestions().empty());
+}
+
+TEST_F(RackPinionTest, ProcessMemoAndResultLog)
+{
+    calculate();
+    const std::vector<AnsiString> expected = {
+        "齒條傳動裝置    Calculation Result of Rack and Pinion",
+        Rule,
+        Rule,
+        "1. 馬達選轉一圈導螺桿前進距離",
+        "  ΔS = π x DG x 1/RN x 1/RM = 0.628318530717959(m/rev)",
+        "  ΔP = ΔS / 10000= 6.28318530717959E-5(m/pulse)",
+        Rule,
+        "2. 加減速度時間計算",
+        "  tR = 3 / KP = 0.0428571428571429 (s)",
+        "  tE = S/V - (tA+tD)/2 = 0.943 (s)",
+        "  tM = tA + tE + tD + tR = 1.49985714285714 (s)",
+        "  tP = tM + tS = 1.49985714285714 (s)",
+        Rule,
+        "3. 負載端相對於馬達端之轉動慣量計算",
+        "  JG = π x LG x ρ x DG^4 / 32 = 1.77971223825862E-7(kg*m^2)",
+        "  JF = ( ML + MT ) x (ΔS/2π)^2 = 0.1(kg*m^2)",
+        "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = 0.100000355942448(kg*m^2)",
+        Rule,
+        "4. 外力與摩擦力換算成馬達端等效力矩",
+        "  TL = ( F + μ x ( MT + ML ) x g ) x ΔS/2π x 1/η = 1.15294117647059(N.m)",
+        Rule,
+        "5. 馬達最高轉速",
+        "  NV = V / ΔS = 15.9154943091895(rpm)",
+    };
+    const auto lines = memo();
+    ASSERT_GE(lines.size(), expected.size());
+    EXPECT_EQ(std::vector<AnsiString>(lines.begin(), lines.begin() + static_cast<long>(expected.size())),
+              expected);
+
+    // Step 6 lists the one candidate; its count is built-in text that also goes to the result log.
+    const std::vector<AnsiString> pick = {
+        "     共43組",
+        Rule,
+        "6. 挑選馬達",
+        "   第一階段篩選符合",
+        "                      Ttyp > TL",
+        "                      JM > JL/m  (m=15:馬達慣量比)",
+        "    1 : Vorn-4500-30",
+        "     共1組",
+        Rule,
+        "7. 馬達加減速度最大扭矩計算",
+    };
+    EXPECT_TRUE(std::search(lines.begin(), lines.end(), pick.begin(), pick.end()) != lines.end());
+    auto log = std::vector<AnsiString>(expected.begin(), expected.begin() + 20);
+    log.push_back("     共1組");
+    EXPECT_EQ(w->ResultLines, log);
+}
+
+TEST_F(RackPinionTest, TheReducerInertiaDoesNotEnterThePinionDoesTwice)
+{
+    setInput("JR", "0.5");
+    setInput("1/RN", "0.5");
+    setInput("LG", "500");
+    setInput("ρ", "7850");
+    calculate();
+    // JG = π 0.5 7850 0.2^4 / 32 = 0.6165375...; JL = 0.025 + JG + JG / 4, whatever JR.
+    EXPECT_EQ(result("JG"), "0.616537558266997");
+    EXPECT_EQ(result("JF"), "0.025");
+    EXPECT_EQ(result("JL"), "0.795671947833746");
+    EXPECT_TRUE(contains(memo(), "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = 0.795671947833746(kg*m^2)"));
+}
+
+TEST_F(RackPinionTest, SmallPinionInSi)
+{
+    setInput("DG", "20");
+    calculate();
+    EXPECT_EQ(result("JF"), "0.001");
+    EXPECT_EQ(result("JL"), "0.00100000003559425");
+    EXPECT_EQ(result("TL"), "0.115294117647059");
+    EXPECT_EQ(result("NV"), "159.154943091895");
+    expectCandidates({std::begin(SmallPinion), std::end(SmallPinion)});
+    // Kelo-P shows a 2000 W row, so the Kelo-T rows follow.
+    const std::vector<AnsiString> expected = {
+        "Kelo-P Pemra-0750-50 750 0.000108 2.39 14 ",   "Kelo-P Pemra-1000-50 1000 0.00026 3.3 18 ",
+        "Kelo-P Pemra-2000-45 2000 0.00047 6.8 21 ",    "Kelo-Q Vorn-0400-50b 400 6.8E-5 1.27 8 ",
+        "Kelo-Q Vorn-0750-50 750 0.000113 2.39 14 ",    "Kelo-Q Vorn-1000-50 1000 0.000265 3.18 18 ",
+        "Kelo-R Vorn-0400-50b 400 6.8E-5 1.27 6.22 ",   "Kelo-R Vorn-0750-50 750 0.000113 2.39 11.07 ",
+        "Kelo-R Vorn-1000-50 1000 0.000265 3.18 13.5 ", "Kelo-T Vorn-3000-30 3000 0.005495 19.1 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.007775 28.65 28 ",
+    };
+    EXPECT_EQ(suggestions(), expected);
+    EXPECT_TRUE(contains(w->ResultLines, "     共34組"));
+}
+
+TEST_F(RackPinionTest, SmallPinionInImperial)
+{
+    w->tbMI->Click();
+    setInput("DG", "2");
+    setInput("LG", "1");
+    calculate();
+    const ResultRow rows[] = {
+        {"ΔS", "", "0.523598775598299"},  {"JG", "", "0.000247182255313697"},
+        {"JF", "", "0.0694444444444444"}, {"JL", "", "0.0699388089550718"},
+        {"TL", "", "0.0980392156862745"}, {"NV", "", "19.0985931710274"},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(result(r.symbol), r.imperial) << r.symbol;
+    expectCandidates({std::begin(SmallPinionImperial), std::end(SmallPinionImperial)});
+    const std::vector<AnsiString> expected = {
+        "Kelo-P Pemra-1000-50 1000 0.006169886762 23.86891808664 18 ",
+        "Kelo-P Pemra-2000-45 2000 0.011153256839 49.18443726944 21 ",
+        "Kelo-P Pemra-3000-45 3000 0.027527187092 68.7135520676 28 ",
+        "Kelo-Q Vorn-1000-50 1000 0.0062885384305 23.000957428944 18 ",
+        "Kelo-Q Vorn-2000-50 2000 0.0105599984965 46.074244912696 21 ",
+        "Kelo-Q Vorn-2000-30b 2000 0.00822967972716 69.07520234164 21 ",
+        "Kelo-R Vorn-1000-50 1000 0.0062885384305 23.000957428944 13.5 ",
+        "Kelo-R Vorn-2000-50 2000 0.0105599984965 46.074244912696 22.5 ",
+        "Kelo-R Vorn-2000-30b 2000 0.00822967972716 69.07520234164 22.5 ",
+        "Kelo-T Vorn-3000-30 3000 0.1303981836815 138.15040468328 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.1845033445175 207.22560702492 28 ",
+    };
+    EXPECT_EQ(suggestions(), expected);
+    EXPECT_TRUE(contains(memo(), "  TL = ( F + μ x ( MT + ML ) ) x ΔS/2π x 1/η = 0.0980392156862745(lb*ft)"));
+}
+
+TEST_F(RackPinionTest, DetailLinesOfACandidate)
+{
+    setInput("DG", "20");
+    calculate();
+    const auto &lines = MotorSpecs[3].Lines;
+    const std::vector<AnsiString> peak = {
+        Rule,
+        "7. 馬達加減速度最大扭矩計算",
+        "    Pemra-0750-50 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.187135298850766(N.m)",
+        "    Pemra-0750-50 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = 0.0434529364433512(N.m)",
+        " ",
+        " " + Rule, // step 8 opens every record's details with an indented rule
+        "8. 單一行程扭力均方根值",
+        "    Pemra-0750-50 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD ) / tP) = 0.121167773524137(N.m)",
+        Rule,
+        "9. 伺服回生能量計算",
+    };
+    EXPECT_TRUE(std::search(lines.begin(), lines.end(), peak.begin(), peak.end()) != lines.end());
+    EXPECT_TRUE(contains(MotorSpecs[0].Lines, " " + Rule)); // not a candidate: headings only
+    EXPECT_FALSE(contains(memo(), " " + Rule));
+}
+
+TEST_F(RackPinionTest, FaultsEndInTheMechanismsBox)
+{
+    struct Case {
+        const char *symbol, *text, *lastStep;
+    };
+    const Case cases[] = {
+        {"η", "0", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"η", "-0", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"DG", "0", "5. 馬達最高轉速"},                         // ΔS = 0, JG = JF = 0
+        {"DG", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"}, // 1e305 m: DG^4 overflows
+        {"V", "0", "2. 加減速度時間計算"},
+        {"tA", "0", "7. 馬達加減速度最大扭矩計算"}, // the largest rotor is still a candidate
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
+        const AnsiString before = input(c.symbol);
+        messages.clear();
+        setInput(c.symbol, c.text);
+        calculate();
+        EXPECT_EQ(MessageTexts(),
+                  std::vector<AnsiString>{"Calculate Rack and Pinion Error!Calculation Error!"});
+        std::vector<AnsiString> headings;
+        for (const auto &line : memo()) {
+            if (line.size() > 2 && line[0] >= '1' && line[0] <= '9' && line[1] == '.')
+                headings.push_back(line);
+        }
+        ASSERT_FALSE(headings.empty());
+        EXPECT_EQ(headings.back(), c.lastStep);
+        EXPECT_TRUE(suggestions().empty());
+        EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
+        setInput(c.symbol, before);
+    }
+    // Still usable: the defaults calculate again without a box.
+    messages.clear();
+    calculate();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(result("TL"), "1.15294117647059");
+}
+
+TEST_F(RackPinionTest, FailedRmsTorqueGoesToTheMemoOnlyAndDropsTheCandidate)
+{
+    // A negative cycle time makes every radicand negative.
+    setInput("DG", "20");
+    setInput("tS", "-10");
+    MotorSpecs[3].Trms = 7;
+    calculate();
+    const AnsiString failure = "    Pemra-0750-50 Trms Calculation Error!";
+    EXPECT_TRUE(contains(memo(), failure));
+    EXPECT_TRUE(contains(MotorSpecs[3].Lines, failure));
+    EXPECT_FALSE(contains(w->ResultLines, failure));
+    EXPECT_EQ(MotorSpecs[3].Trms, 7);
+    for (const auto &m : MotorSpecs)
+        EXPECT_EQ(m.Pass, 0) << m.Model;
+    EXPECT_TRUE(suggestions().empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+class RackPinionTextsTest : public RackPinionTest
+{
+  protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(RackPinionTextsTest, TitleAndBoxNameTheMechanismFromTheMessageFile)
+{
+    setInput("η", "0");
+    calculate();
+    EXPECT_EQ(memo().front(), "Rack and Pinion    Calculation Result of Rack and Pinion");
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Rack and Pinion Calculation Error!"});
+}
