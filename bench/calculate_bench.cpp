@@ -132,6 +132,47 @@ void BM_RollFeedArithmetic(benchmark::State &state)
 }
 BENCHMARK(BM_RollFeedArithmetic)->Unit(benchmark::kMicrosecond);
 
+// Wheel cart and conveyor end with none suggested (their default loads are too heavy for every
+// rotor). The elevator is the heaviest case: its peak torques and six energies are worked out for all
+// 43 records, and in debug mode every one of their lines reaches the memo.
+void BM_CalculateWheelCart(benchmark::State &state)
+{
+    pressCalculateOn(state, 4, false, "Suggest Maches : Total  0 Sets");
+}
+BENCHMARK(BM_CalculateWheelCart)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculateConveyor(benchmark::State &state)
+{
+    pressCalculateOn(state, 5, false, "Suggest Maches : Total  0 Sets");
+}
+BENCHMARK(BM_CalculateConveyor)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculateElevator(benchmark::State &state)
+{
+    pressCalculateOn(state, 6, false, "Suggest Maches : Total  9 Sets");
+}
+BENCHMARK(BM_CalculateElevator)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculateElevatorDebug(benchmark::State &state)
+{
+    pressCalculateOn(state, 6, true, "Suggest Maches : Total  9 Sets");
+}
+BENCHMARK(BM_CalculateElevatorDebug)->Unit(benchmark::kMicrosecond);
+
+void BM_ElevatorArithmetic(benchmark::State &state)
+{
+    chooseWithDefaults(6);
+    Selvane_F->ReadCalcInputs();
+    const engine::Calc silent(nullptr, 1);
+    for (auto _ : state) {
+        for (auto &m : MotorSpecs)
+            m.Pass = 1;
+        benchmark::DoNotOptimize(engine::RunSteps(silent, engine::Elevator()));
+    }
+    chooseWithDefaults(0);
+}
+BENCHMARK(BM_ElevatorArithmetic)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -10,5 +10,8 @@ const Mechanism &BallScrew();
 const Mechanism &RackPinion();
 const Mechanism &RollFeed();
 const Mechanism &RotaryTable();
+const Mechanism &WheelCart();
+const Mechanism &Conveyor();
+const Mechanism &Elevator();
 
 } // namespace engine
