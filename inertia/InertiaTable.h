@@ -44,4 +44,3 @@ void CalcInertiaWheelPair();
 void storeSolidCylinderMass();
 void storeHollowCylinderMass();
 void storeWheelMasses();
-

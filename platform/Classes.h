@@ -5,8 +5,9 @@
 #include <functional>
 #include <vector>
 
-class TObject {
-public:
+class TObject
+{
+  public:
     virtual ~TObject() = default;
     virtual const char *ClassName() const { return "TObject"; }
 };
@@ -14,8 +15,9 @@ public:
 using TNotifyEvent = std::function<void(TObject *)>;
 
 // Owns the components created with it as owner and destroys them, last created first.
-class TComponent : public TObject {
-public:
+class TComponent : public TObject
+{
+  public:
     explicit TComponent(TComponent *owner);
     ~TComponent() override;
     TComponent(const TComponent &) = delete;
@@ -29,14 +31,15 @@ public:
     AnsiString Name;
     int Tag = 0;
 
-private:
+  private:
     TComponent *owner_;
     std::vector<TComponent *> components_;
 };
 
 // A list of text lines. Subclasses mirror the list into a widget.
-class TStrings {
-public:
+class TStrings
+{
+  public:
     virtual ~TStrings() = default;
     int Count() const { return static_cast<int>(items_.size()); }
     const AnsiString &operator[](int i) const { return items_.at(static_cast<size_t>(i)); }
@@ -48,7 +51,7 @@ public:
     // All lines joined with "\n" after each.
     AnsiString Text() const;
 
-protected:
+  protected:
     virtual void changed() {}
     std::vector<AnsiString> items_;
 };

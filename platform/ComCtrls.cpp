@@ -56,7 +56,10 @@ TPageControl::TPageControl(TComponent *owner) : TWinControl(owner, new QTabWidge
     });
 }
 
-int TPageControl::ActivePageIndex() const { return tabs_->currentIndex(); }
+int TPageControl::ActivePageIndex() const
+{
+    return tabs_->currentIndex();
+}
 
 void TPageControl::SetActivePageIndex(int i)
 {
@@ -135,4 +138,7 @@ void TToolButton::SetIcon(const QIcon &icon)
     }
 }
 
-void TToolButton::Click() { FireEvent(OnClick, this); }
+void TToolButton::Click()
+{
+    FireEvent(OnClick, this);
+}

@@ -6,8 +6,9 @@ class QTabWidget;
 class QToolButton;
 class TPageControl;
 
-class TTabSheet : public TWinControl {
-public:
+class TTabSheet : public TWinControl
+{
+  public:
     explicit TTabSheet(TComponent *owner);
     const char *ClassName() const override { return "TTabSheet"; }
     // Adds the sheet as the last page of pageControl.
@@ -19,15 +20,16 @@ public:
     void SetTabVisible(bool v);
     int PageIndex() const;
 
-private:
+  private:
     TPageControl *pageControl_ = nullptr;
     AnsiString caption_;
     bool tabVisible_ = true;
 };
 
 // Setting the active page from code raises no OnChange; a click on a tab does.
-class TPageControl : public TWinControl {
-public:
+class TPageControl : public TWinControl
+{
+  public:
     explicit TPageControl(TComponent *owner);
     const char *ClassName() const override { return "TPageControl"; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -41,7 +43,7 @@ public:
     void UserSelect(int i);
     TNotifyEvent OnChange;
 
-private:
+  private:
     friend class TTabSheet;
     QTabWidget *tabs_;
     std::vector<TTabSheet *> pages_;
@@ -51,8 +53,9 @@ private:
 class TToolButton;
 
 // A bar of tool buttons and other controls laid out left to right in creation order.
-class TToolBar : public TWinControl {
-public:
+class TToolBar : public TWinControl
+{
+  public:
     explicit TToolBar(TComponent *owner);
     const char *ClassName() const override { return "TToolBar"; }
     void Arrange();
@@ -61,8 +64,9 @@ public:
 
 enum TToolButtonStyle { tbsButton, tbsSeparator };
 
-class TToolButton : public TControl {
-public:
+class TToolButton : public TControl
+{
+  public:
     TToolButton(TComponent *owner, TToolButtonStyle style = tbsButton);
     const char *ClassName() const override { return "TToolButton"; }
     AnsiString Caption() const { return caption_; }
@@ -72,7 +76,7 @@ public:
     // Runs the click as the user's would.
     void Click();
 
-private:
+  private:
     AnsiString caption_;
     TToolButtonStyle style_;
 };

@@ -38,10 +38,22 @@ void TControl::SetParent(TWinControl *parent)
     }
 }
 
-int TControl::Left() const { return widget_ ? widget_->x() : 0; }
-int TControl::Top() const { return widget_ ? widget_->y() : 0; }
-int TControl::Width() const { return widget_ ? widget_->width() : 0; }
-int TControl::Height() const { return widget_ ? widget_->height() : 0; }
+int TControl::Left() const
+{
+    return widget_ ? widget_->x() : 0;
+}
+int TControl::Top() const
+{
+    return widget_ ? widget_->y() : 0;
+}
+int TControl::Width() const
+{
+    return widget_ ? widget_->width() : 0;
+}
+int TControl::Height() const
+{
+    return widget_ ? widget_->height() : 0;
+}
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
@@ -52,10 +64,22 @@ void TControl::SetBounds(int left, int top, int width, int height)
         parent_->AlignControls();
 }
 
-void TControl::SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
-void TControl::SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
-void TControl::SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
-void TControl::SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+void TControl::SetLeft(int v)
+{
+    SetBounds(v, Top(), Width(), Height());
+}
+void TControl::SetTop(int v)
+{
+    SetBounds(Left(), v, Width(), Height());
+}
+void TControl::SetWidth(int v)
+{
+    SetBounds(Left(), Top(), v, Height());
+}
+void TControl::SetHeight(int v)
+{
+    SetBounds(Left(), Top(), Width(), v);
+}
 
 void TControl::SetVisible(bool v)
 {
@@ -66,7 +90,10 @@ void TControl::SetVisible(bool v)
         parent_->AlignControls();
 }
 
-bool TControl::Enabled() const { return widget_ && widget_->isEnabled(); }
+bool TControl::Enabled() const
+{
+    return widget_ && widget_->isEnabled();
+}
 
 void TControl::SetEnabled(bool v)
 {
@@ -74,7 +101,10 @@ void TControl::SetEnabled(bool v)
         widget_->setEnabled(v);
 }
 
-AnsiString TControl::Hint() const { return widget_ ? widget_->toolTip().toStdString() : AnsiString(); }
+AnsiString TControl::Hint() const
+{
+    return widget_ ? widget_->toolTip().toStdString() : AnsiString();
+}
 
 void TControl::SetHint(const AnsiString &hint)
 {
@@ -153,7 +183,10 @@ TWinControl::~TWinControl()
         c->parent_ = nullptr;
 }
 
-bool TWinControl::Focused() const { return widget_ && widget_->hasFocus(); }
+bool TWinControl::Focused() const
+{
+    return widget_ && widget_->hasFocus();
+}
 
 void TWinControl::SetFocus()
 {

@@ -12,8 +12,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TCursor { crDefault, crHandPoint };
 
 // A control with a Qt widget behind it. Positions are in the parent's client coordinates.
-class TControl : public TComponent {
-public:
+class TControl : public TComponent
+{
+  public:
     TControl(TComponent *owner, QWidget *widget);
     ~TControl() override;
     const char *ClassName() const override { return "TControl"; }
@@ -54,7 +55,7 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
 
-protected:
+  protected:
     friend class TWinControl;
     QPointer<QWidget> widget_;
     TWinControl *parent_ = nullptr;
@@ -64,8 +65,9 @@ protected:
 };
 
 // A control that holds other controls and places the aligned ones on every resize.
-class TWinControl : public TControl {
-public:
+class TWinControl : public TControl
+{
+  public:
     TWinControl(TComponent *owner, QWidget *widget);
     ~TWinControl() override;
     const char *ClassName() const override { return "TWinControl"; }
@@ -76,18 +78,19 @@ public:
     bool Focused() const;
     void SetFocus();
 
-private:
+  private:
     friend class TControl;
     std::vector<TControl *> children_;
 };
 
 // Mixin for container widgets: lays out aligned children when resized.
-template <class Base> class AlignHost : public Base {
-public:
+template <class Base> class AlignHost : public Base
+{
+  public:
     template <class... A> explicit AlignHost(A &&...a) : Base(std::forward<A>(a)...) {}
     TWinControl *host = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *e) override
     {
         Base::resizeEvent(e);

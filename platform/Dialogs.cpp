@@ -7,7 +7,8 @@
 #include <QProcess>
 #include <QStringList>
 
-namespace {
+namespace
+{
 FileDialogHook fileDialogHook;
 ShellOpenHook shellOpenHook;
 
@@ -26,8 +27,14 @@ QString QtFilter(const AnsiString &filter)
 }
 } // namespace
 
-void SetFileDialogHook(FileDialogHook hook) { fileDialogHook = std::move(hook); }
-void SetShellOpenHook(ShellOpenHook hook) { shellOpenHook = std::move(hook); }
+void SetFileDialogHook(FileDialogHook hook)
+{
+    fileDialogHook = std::move(hook);
+}
+void SetShellOpenHook(ShellOpenHook hook)
+{
+    shellOpenHook = std::move(hook);
+}
 
 bool TOpenDialog::Execute()
 {
@@ -40,10 +47,11 @@ bool TOpenDialog::Execute()
     } else {
         QWidget *parent = Application->ActiveForm() ? Application->ActiveForm()->Widget() : nullptr;
         const QString qname =
-            saving_ ? QFileDialog::getSaveFileName(parent, QString::fromStdString(Title), QString::fromStdString(name),
-                                                   QtFilter(Filter), nullptr, QFileDialog::DontConfirmOverwrite)
-                    : QFileDialog::getOpenFileName(parent, QString::fromStdString(Title), QString::fromStdString(name),
-                                                   QtFilter(Filter));
+            saving_ ? QFileDialog::getSaveFileName(parent, QString::fromStdString(Title),
+                                                   QString::fromStdString(name), QtFilter(Filter), nullptr,
+                                                   QFileDialog::DontConfirmOverwrite)
+                    : QFileDialog::getOpenFileName(parent, QString::fromStdString(Title),
+                                                   QString::fromStdString(name), QtFilter(Filter));
         ok = !qname.isEmpty();
         name = qname.toStdString();
     }

@@ -3,8 +3,9 @@
 #include "platform/Classes.h"
 
 // File name dialogs. Filter is "description|pattern|description|pattern"; "*.*" lists every file.
-class TOpenDialog : public TComponent {
-public:
+class TOpenDialog : public TComponent
+{
+  public:
     explicit TOpenDialog(TComponent *owner) : TComponent(owner) {}
     const char *ClassName() const override { return "TOpenDialog"; }
     // True when the user chose a file; FileName then holds its path.
@@ -14,14 +15,15 @@ public:
     AnsiString Filter;
     AnsiString Title;
 
-protected:
+  protected:
     bool saving_ = false;
 };
 
 // The save dialog adds DefaultExt to a name typed without an extension and asks nothing itself
 // about existing files: the program asks its own question.
-class TSaveDialog : public TOpenDialog {
-public:
+class TSaveDialog : public TOpenDialog
+{
+  public:
     explicit TSaveDialog(TComponent *owner) : TOpenDialog(owner) { saving_ = true; }
     const char *ClassName() const override { return "TSaveDialog"; }
 };

@@ -3,11 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-class ImageWidget : public QWidget {
-public:
+class ImageWidget : public QWidget
+{
+  public:
     TImage *owner = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override
     {
         if (!owner)
@@ -63,7 +64,10 @@ TCanvas *TImage::Canvas()
     return canvas_.get();
 }
 
-void TImage::Invalidate() { widget_->update(); }
+void TImage::Invalidate()
+{
+    widget_->update();
+}
 
 void TImage::Click()
 {

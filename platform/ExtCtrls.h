@@ -8,8 +8,9 @@
 
 // A picture control. It shows a stored picture (stretched when asked) or, once Canvas() was used, its
 // own bitmap of the control's size. Without either it is transparent: a click area over a drawing.
-class TImage : public TControl {
-public:
+class TImage : public TControl
+{
+  public:
     explicit TImage(TComponent *owner);
     const char *ClassName() const override { return "TImage"; }
     void SetPicture(const QImage &image);
@@ -23,7 +24,7 @@ public:
     // Runs the click as the user's would (enabled areas only).
     void Click();
 
-private:
+  private:
     friend class ImageWidget;
     QImage picture_;
     bool stretch_ = false;

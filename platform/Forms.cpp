@@ -9,7 +9,8 @@
 #include <QScreen>
 #include <QShortcut>
 
-namespace {
+namespace
+{
 TApplication theApplication;
 MessageHook messageHook;
 ModalHook modalHook;
@@ -17,10 +18,19 @@ ModalHook modalHook;
 
 TApplication *Application = &theApplication;
 
-void SetMessageHook(MessageHook hook) { messageHook = std::move(hook); }
-void SetModalHook(ModalHook hook) { modalHook = std::move(hook); }
+void SetMessageHook(MessageHook hook)
+{
+    messageHook = std::move(hook);
+}
+void SetModalHook(ModalHook hook)
+{
+    modalHook = std::move(hook);
+}
 
-bool HeadlessPlatform() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+bool HeadlessPlatform()
+{
+    return QGuiApplication::platformName() == QLatin1String("offscreen");
+}
 
 void CallHandler(const std::function<void()> &body)
 {
@@ -31,11 +41,12 @@ void CallHandler(const std::function<void()> &body)
     }
 }
 
-class FormWidget : public AlignHost<QWidget> {
-public:
+class FormWidget : public AlignHost<QWidget>
+{
+  public:
     TForm *form = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *e) override
     {
         if (form && !form->handleClose())
@@ -61,9 +72,18 @@ TForm::~TForm()
         Application->MainForm = nullptr;
 }
 
-AnsiString TForm::Caption() const { return widget_->windowTitle().toStdString(); }
-void TForm::SetCaption(const AnsiString &text) { widget_->setWindowTitle(QString::fromStdString(text)); }
-void TForm::SetClientSize(int width, int height) { widget_->resize(width, height); }
+AnsiString TForm::Caption() const
+{
+    return widget_->windowTitle().toStdString();
+}
+void TForm::SetCaption(const AnsiString &text)
+{
+    widget_->setWindowTitle(QString::fromStdString(text));
+}
+void TForm::SetClientSize(int width, int height)
+{
+    widget_->resize(width, height);
+}
 
 void TForm::SetWindowState(TWindowState state)
 {
@@ -83,7 +103,10 @@ void TForm::SetDialogFrame()
     widget_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
-void TForm::Activate() { FireEvent(OnActivate, this); }
+void TForm::Activate()
+{
+    FireEvent(OnActivate, this);
+}
 
 void TForm::Show()
 {
@@ -142,7 +165,10 @@ void TForm::SetModalResult(int result)
         widget_->hide();
 }
 
-void TForm::Close() { widget_->close(); }
+void TForm::Close()
+{
+    widget_->close();
+}
 
 bool TForm::handleClose()
 {
@@ -167,7 +193,10 @@ TAction::TAction(TComponent *owner, TForm *form, const QKeySequence &shortCut) :
     QObject::connect(sc, &QShortcut::activated, [this] { Execute(); });
 }
 
-void TAction::Execute() { FireEvent(OnExecute, this); }
+void TAction::Execute()
+{
+    FireEvent(OnExecute, this);
+}
 
 void TApplication::CreateForm(TForm *form)
 {
@@ -175,7 +204,10 @@ void TApplication::CreateForm(TForm *form)
         MainForm = form;
 }
 
-TForm *TApplication::ActiveForm() const { return modalStack_.empty() ? MainForm : modalStack_.back(); }
+TForm *TApplication::ActiveForm() const
+{
+    return modalStack_.empty() ? MainForm : modalStack_.back();
+}
 
 void TApplication::Run()
 {
@@ -198,9 +230,9 @@ int TApplication::MessageBox(const AnsiString &text, const AnsiString &caption, 
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
     const int icon = flags & 0xF0;
-    box.setIcon(icon == MB_ICONERROR     ? QMessageBox::Critical
-                : icon == MB_ICONQUESTION ? QMessageBox::Question
-                : icon == MB_ICONWARNING  ? QMessageBox::Warning
+    box.setIcon(icon == MB_ICONERROR         ? QMessageBox::Critical
+                : icon == MB_ICONQUESTION    ? QMessageBox::Question
+                : icon == MB_ICONWARNING     ? QMessageBox::Warning
                 : icon == MB_ICONINFORMATION ? QMessageBox::Information
                                              : QMessageBox::NoIcon);
     if (yesNo)
@@ -210,10 +242,14 @@ int TApplication::MessageBox(const AnsiString &text, const AnsiString &caption, 
     else
         box.setStandardButtons(QMessageBox::Ok);
     switch (box.exec()) {
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
     }
 }
 
@@ -225,4 +261,7 @@ void TApplication::ShowException(const std::exception &e)
     MessageBox(text, Title, MB_OK | MB_ICONERROR);
 }
 
-void ShowMessage(const AnsiString &text) { Application->MessageBox(text, Application->Title, MB_OK); }
+void ShowMessage(const AnsiString &text)
+{
+    Application->MessageBox(text, Application->Title, MB_OK);
+}

@@ -15,8 +15,9 @@ constexpr int IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7;
 
 using TCloseEvent = std::function<void(TObject *, TCloseAction &)>;
 
-class TForm : public TWinControl {
-public:
+class TForm : public TWinControl
+{
+  public:
     explicit TForm(TComponent *owner);
     ~TForm() override;
     const char *ClassName() const override { return "TForm"; }
@@ -43,7 +44,7 @@ public:
     TNotifyEvent OnActivate;
     TCloseEvent OnClose;
 
-private:
+  private:
     friend class FormWidget;
     bool handleClose();
     TPosition position_ = poDesigned;
@@ -54,16 +55,18 @@ private:
 };
 
 // A keyboard command of a form (Ctrl+D ...).
-class TAction : public TComponent {
-public:
+class TAction : public TComponent
+{
+  public:
     TAction(TComponent *owner, TForm *form, const QKeySequence &shortCut);
     const char *ClassName() const override { return "TAction"; }
     void Execute();
     TNotifyEvent OnExecute;
 };
 
-class TApplication {
-public:
+class TApplication
+{
+  public:
     AnsiString Title;
     TForm *MainForm = nullptr;
     // The first form created becomes the main form.
@@ -75,7 +78,7 @@ public:
     void ShowException(const std::exception &e);
     TForm *ActiveForm() const;
 
-private:
+  private:
     friend class TForm;
     std::vector<TForm *> modalStack_;
 };

@@ -28,13 +28,14 @@ QColor ToQColor(TColor color)
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-namespace {
+namespace
+{
 void prepare(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
 }
-}
+} // namespace
 
 void TCanvas::FillRect(const TRect &r)
 {

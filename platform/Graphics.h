@@ -28,14 +28,15 @@ struct TPoint {
 
 // Drawing on a bitmap with the pixel rules of the old graphics interface: no antialiasing, a
 // one-pixel black pen, lines that omit their last pixel, rectangles that omit right and bottom edges.
-class TCanvas {
-public:
+class TCanvas
+{
+  public:
     struct TBrush {
         TColor Color = clWhite;
     };
     struct TFont {
         TColor Color = clBlack;
-        int Size = 8;  // points; drawn at the pixel size the old screens used (96 dpi)
+        int Size = 8; // points; drawn at the pixel size the old screens used (96 dpi)
     };
 
     explicit TCanvas(QImage *image) : image_(image) {}
@@ -49,7 +50,7 @@ public:
     void TextOut(int x, int y, const AnsiString &text);
     TPoint PenPos() const { return pen_; }
 
-private:
+  private:
     QImage *image_;
     TPoint pen_{0, 0};
 };

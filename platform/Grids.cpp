@@ -6,8 +6,9 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-class GridModel : public QAbstractTableModel {
-public:
+class GridModel : public QAbstractTableModel
+{
+  public:
     explicit GridModel(TStringGrid *grid) : grid_(grid) {}
     int headerRows() const { return grid_->fixedRows_ >= 1 && grid_->rows_ > 1 ? 1 : 0; }
     int rowCount(const QModelIndex &parent) const override
@@ -49,16 +50,17 @@ public:
             emit dataChanged(index(row - headerRows(), col), index(row - headerRows(), col));
     }
 
-private:
+  private:
     TStringGrid *grid_;
 };
 
-class GridView : public QTableView {
-public:
+class GridView : public QTableView
+{
+  public:
     TStringGrid *grid = nullptr;
     GridModel *gridModel = nullptr;
 
-protected:
+  protected:
     // Asks OnSelectCell; true when the cell may be selected.
     bool askSelect(const QModelIndex &idx)
     {
@@ -153,7 +155,10 @@ TStringGrid::~TStringGrid()
     delete model_;
 }
 
-QTableView *TStringGrid::View() const { return static_cast<QTableView *>(widget_.data()); }
+QTableView *TStringGrid::View() const
+{
+    return static_cast<QTableView *>(widget_.data());
+}
 
 AnsiString TStringGrid::Cells(int col, int row) const
 {
@@ -280,7 +285,10 @@ void TStringGrid::SetDefaultRowHeight(int h)
     applySizes();
 }
 
-int TStringGrid::TopRow() const { return View()->verticalScrollBar()->value() + model_->headerRows(); }
+int TStringGrid::TopRow() const
+{
+    return View()->verticalScrollBar()->value() + model_->headerRows();
+}
 
 void TStringGrid::SetTopRow(int row)
 {
@@ -313,4 +321,7 @@ bool TStringGrid::UserSelectCell(int col, int row)
     return true;
 }
 
-void TStringGrid::UserDblClick() { FireEvent(OnDblClick, this); }
+void TStringGrid::UserDblClick()
+{
+    FireEvent(OnDblClick, this);
+}

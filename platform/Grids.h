@@ -12,8 +12,9 @@ using TSelectCellEvent = std::function<void(TObject *, int col, int row, bool &c
 // A grid of text cells addressed (col, row). Fixed rows stay at the top as the header; fixed columns
 // are painted as headers. Sizes follow the old grid: a column of width w and a row of height h take
 // w + GridLineWidth and h + GridLineWidth pixels.
-class TStringGrid : public TWinControl {
-public:
+class TStringGrid : public TWinControl
+{
+  public:
     explicit TStringGrid(TComponent *owner);
     ~TStringGrid() override;
     const char *ClassName() const override { return "TStringGrid"; }
@@ -52,7 +53,7 @@ public:
     TSelectCellEvent OnSelectCell;
     QTableView *View() const;
 
-private:
+  private:
     friend class GridModel;
     friend class GridView;
     void layoutChanged();
@@ -62,6 +63,6 @@ private:
     int cols_ = 5, rows_ = 5, fixedRows_ = 1, fixedCols_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<int> colWidths_;
-    std::vector<std::vector<AnsiString>> cells_;  // [col][row]
+    std::vector<std::vector<AnsiString>> cells_; // [col][row]
     int row_ = 1, col_ = 1;
 };

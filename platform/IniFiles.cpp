@@ -270,7 +270,7 @@ void TMemIniFile::SetText(const std::string &bytes)
         const bool comment = line.front() == ';' || line.front() == '#';
         if (!comment && eq != std::string::npos && !Trim(line.substr(0, eq)).empty()) {
             entry.key = Trim(line.substr(0, eq));
-            entry.value = line.substr(eq + 1);  // a leading blank belongs to the text
+            entry.value = line.substr(eq + 1); // a leading blank belongs to the text
             if (legacy) {
                 entry.value =
                     isAscii(entry.value) ? entry.value : ToUtf8(entry.value, charsetForKey(entry.key));

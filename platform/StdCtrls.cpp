@@ -14,33 +14,54 @@
 
 #include <set>
 
-namespace {
+namespace
+{
 
 // Key codes of the old keyboard interface for the keys the handlers test.
 unsigned short VirtualKey(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Minus:
+        return 189;
+    case Qt::Key_Period:
+        return 190;
     default:
         if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
             return static_cast<unsigned short>(qtKey);
@@ -50,14 +71,16 @@ unsigned short VirtualKey(int qtKey)
 
 int ShiftState(Qt::KeyboardModifiers m)
 {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::AltModifier ? 2 : 0) | (m & Qt::ControlModifier ? 4 : 0);
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::AltModifier ? 2 : 0) |
+           (m & Qt::ControlModifier ? 4 : 0);
 }
 
-class EditWidget : public QLineEdit {
-public:
+class EditWidget : public QLineEdit
+{
+  public:
     TEdit *owner = nullptr;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *e) override
     {
         pressed_.insert(e->key());
@@ -81,12 +104,13 @@ protected:
         QLineEdit::focusOutEvent(e);
     }
 
-private:
+  private:
     std::set<int> pressed_;
 };
 
-class ComboBox : public QComboBox {
-public:
+class ComboBox : public QComboBox
+{
+  public:
     TComboBox *owner = nullptr;
     void showPopup() override
     {
@@ -106,16 +130,17 @@ public:
         }
     }
 
-private:
+  private:
     bool open_ = false;
 };
 
 // A label that reports clicks, as the old static text did.
-class LabelWidget : public QLabel {
-public:
+class LabelWidget : public QLabel
+{
+  public:
     TLabel *owner = nullptr;
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent *e) override
     {
         QLabel::mouseReleaseEvent(e);
@@ -124,11 +149,12 @@ protected:
     }
 };
 
-class SplitterBar : public QWidget {
-public:
+class SplitterBar : public QWidget
+{
+  public:
     TSplitter *owner = nullptr;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *e) override { last_ = e->globalPosition().toPoint(); }
     void mouseMoveEvent(QMouseEvent *e) override
     {
@@ -152,7 +178,7 @@ protected:
         last_ = now;
     }
 
-private:
+  private:
     QPoint last_;
 };
 
@@ -176,8 +202,14 @@ TGroupBox::TGroupBox(TComponent *owner) : TWinControl(owner, new AlignHost<QGrou
     static_cast<AlignHost<QGroupBox> *>(box_)->host = this;
 }
 
-AnsiString TGroupBox::Caption() const { return box_->title().toStdString(); }
-void TGroupBox::SetCaption(const AnsiString &text) { box_->setTitle(QString::fromStdString(text)); }
+AnsiString TGroupBox::Caption() const
+{
+    return box_->title().toStdString();
+}
+void TGroupBox::SetCaption(const AnsiString &text)
+{
+    box_->setTitle(QString::fromStdString(text));
+}
 
 TLabel::TLabel(TComponent *owner) : TControl(owner, new LabelWidget())
 {
@@ -185,14 +217,25 @@ TLabel::TLabel(TComponent *owner) : TControl(owner, new LabelWidget())
     static_cast<LabelWidget *>(label_)->owner = this;
 }
 
-void TLabel::Click() { FireEvent(OnClick, this); }
+void TLabel::Click()
+{
+    FireEvent(OnClick, this);
+}
 
-AnsiString TLabel::Caption() const { return label_->text().toStdString(); }
-void TLabel::SetCaption(const AnsiString &text) { label_->setText(QString::fromStdString(text)); }
+AnsiString TLabel::Caption() const
+{
+    return label_->text().toStdString();
+}
+void TLabel::SetCaption(const AnsiString &text)
+{
+    label_->setText(QString::fromStdString(text));
+}
 
 void TLabel::SetAlignment(TAlignment a)
 {
-    label_->setAlignment((a == taCenter ? Qt::AlignHCenter : a == taRightJustify ? Qt::AlignRight : Qt::AlignLeft) |
+    label_->setAlignment((a == taCenter         ? Qt::AlignHCenter
+                          : a == taRightJustify ? Qt::AlignRight
+                                                : Qt::AlignLeft) |
                          Qt::AlignVCenter);
 }
 
@@ -202,7 +245,10 @@ void TLabel::SetBevel(TBevelKind bevel)
     label_->setFrameShadow(bevel == bvLowered ? QFrame::Sunken : QFrame::Raised);
 }
 
-void TLabel::SetWordWrap(bool wrap) { label_->setWordWrap(wrap); }
+void TLabel::SetWordWrap(bool wrap)
+{
+    label_->setWordWrap(wrap);
+}
 
 TEdit::TEdit(TComponent *owner) : TWinControl(owner, new EditWidget())
 {
@@ -211,10 +257,19 @@ TEdit::TEdit(TComponent *owner) : TWinControl(owner, new EditWidget())
     QObject::connect(edit_, &QLineEdit::textEdited, [this] { FireEvent(OnChange, this); });
 }
 
-AnsiString TEdit::Text() const { return edit_->text().toStdString(); }
-void TEdit::SetText(const AnsiString &text) { edit_->setText(QString::fromStdString(text)); }
+AnsiString TEdit::Text() const
+{
+    return edit_->text().toStdString();
+}
+void TEdit::SetText(const AnsiString &text)
+{
+    edit_->setText(QString::fromStdString(text));
+}
 
-void TMemoLines::changed() { memo_->scheduleSync(); }
+void TMemoLines::changed()
+{
+    memo_->scheduleSync();
+}
 
 TMemo::TMemo(TComponent *owner) : TWinControl(owner, new QPlainTextEdit())
 {
@@ -223,7 +278,10 @@ TMemo::TMemo(TComponent *owner) : TWinControl(owner, new QPlainTextEdit())
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
-void TMemo::SetReadOnly(bool ro) { edit_->setReadOnly(ro); }
+void TMemo::SetReadOnly(bool ro)
+{
+    edit_->setReadOnly(ro);
+}
 void TMemo::SetWordWrap(bool wrap)
 {
     edit_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -254,7 +312,10 @@ void TMemo::Sync()
     edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
 }
 
-void TComboItems::changed() { combo_->syncItems(); }
+void TComboItems::changed()
+{
+    combo_->syncItems();
+}
 
 TComboBox::TComboBox(TComponent *owner) : TWinControl(owner, new ComboBox())
 {
@@ -277,7 +338,10 @@ void TComboBox::syncItems()
         combo_->setCurrentIndex(-1);
 }
 
-int TComboBox::ItemIndex() const { return combo_->currentIndex(); }
+int TComboBox::ItemIndex() const
+{
+    return combo_->currentIndex();
+}
 
 void TComboBox::SetItemIndex(int i)
 {
@@ -285,11 +349,20 @@ void TComboBox::SetItemIndex(int i)
     combo_->setCurrentIndex(i >= 0 && i < Items.Count() ? i : -1);
 }
 
-AnsiString TComboBox::Text() const { return combo_->currentText().toStdString(); }
+AnsiString TComboBox::Text() const
+{
+    return combo_->currentText().toStdString();
+}
 
-void TComboBox::SetStyle(TComboBoxStyle style) { combo_->setEditable(style == csDropDown); }
+void TComboBox::SetStyle(TComboBoxStyle style)
+{
+    combo_->setEditable(style == csDropDown);
+}
 
-void TComboBox::SetDropDownCount(int n) { combo_->setMaxVisibleItems(n); }
+void TComboBox::SetDropDownCount(int n)
+{
+    combo_->setMaxVisibleItems(n);
+}
 
 void TComboBox::UserSelect(int i)
 {
@@ -303,7 +376,10 @@ TCheckBox::TCheckBox(TComponent *owner) : TWinControl(owner, new QCheckBox())
     QObject::connect(box_, &QCheckBox::clicked, [this] { FireEvent(OnClick, this); });
 }
 
-bool TCheckBox::Checked() const { return box_->isChecked(); }
+bool TCheckBox::Checked() const
+{
+    return box_->isChecked();
+}
 
 void TCheckBox::SetChecked(bool v)
 {
@@ -316,8 +392,14 @@ void TCheckBox::SetChecked(bool v)
     FireEvent(OnClick, this);
 }
 
-AnsiString TCheckBox::Caption() const { return box_->text().toStdString(); }
-void TCheckBox::SetCaption(const AnsiString &text) { box_->setText(QString::fromStdString(text)); }
+AnsiString TCheckBox::Caption() const
+{
+    return box_->text().toStdString();
+}
+void TCheckBox::SetCaption(const AnsiString &text)
+{
+    box_->setText(QString::fromStdString(text));
+}
 
 TButton::TButton(TComponent *owner) : TWinControl(owner, new QPushButton())
 {
@@ -326,9 +408,18 @@ TButton::TButton(TComponent *owner) : TWinControl(owner, new QPushButton())
     QObject::connect(button_, &QPushButton::clicked, [this] { Click(); });
 }
 
-AnsiString TButton::Caption() const { return button_->text().toStdString(); }
-void TButton::SetCaption(const AnsiString &text) { button_->setText(QString::fromStdString(text)); }
-void TButton::SetDefault(bool d) { button_->setDefault(d); }
+AnsiString TButton::Caption() const
+{
+    return button_->text().toStdString();
+}
+void TButton::SetCaption(const AnsiString &text)
+{
+    button_->setText(QString::fromStdString(text));
+}
+void TButton::SetDefault(bool d)
+{
+    button_->setDefault(d);
+}
 
 void TButton::Click()
 {
@@ -356,4 +447,7 @@ TScrollBox::TScrollBox(TComponent *owner) : TWinControl(owner, new QScrollArea()
     area_->setWidgetResizable(false);
 }
 
-void TScrollBox::SetRange(int width, int height) { inner_->resize(width, height); }
+void TScrollBox::SetRange(int width, int height)
+{
+    inner_->resize(width, height);
+}

@@ -15,27 +15,30 @@ class QScrollArea;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TBevelKind { bvNone, bvLowered, bvRaised };
 
-class TPanel : public TWinControl {
-public:
+class TPanel : public TWinControl
+{
+  public:
     explicit TPanel(TComponent *owner);
     const char *ClassName() const override { return "TPanel"; }
     void SetBevel(TBevelKind bevel);
 };
 
-class TGroupBox : public TWinControl {
-public:
+class TGroupBox : public TWinControl
+{
+  public:
     explicit TGroupBox(TComponent *owner);
     const char *ClassName() const override { return "TGroupBox"; }
     AnsiString Caption() const;
     void SetCaption(const AnsiString &text);
 
-private:
+  private:
     QGroupBox *box_;
 };
 
 // Label and static text share the Qt label; they differ in class name only.
-class TLabel : public TControl {
-public:
+class TLabel : public TControl
+{
+  public:
     explicit TLabel(TComponent *owner);
     const char *ClassName() const override { return "TLabel"; }
     AnsiString Caption() const;
@@ -46,20 +49,22 @@ public:
     // Runs the click as the user's would.
     void Click();
 
-protected:
+  protected:
     QLabel *label_;
 };
 
-class TStaticText : public TLabel {
-public:
+class TStaticText : public TLabel
+{
+  public:
     explicit TStaticText(TComponent *owner) : TLabel(owner) {}
     const char *ClassName() const override { return "TStaticText"; }
 };
 
 using TKeyEvent = std::function<void(TObject *, unsigned short &, int)>;
 
-class TEdit : public TWinControl {
-public:
+class TEdit : public TWinControl
+{
+  public:
     explicit TEdit(TComponent *owner);
     const char *ClassName() const override { return "TEdit"; }
     AnsiString Text() const;
@@ -70,26 +75,28 @@ public:
     TKeyEvent OnKeyUp;
     TNotifyEvent OnChange;
 
-private:
+  private:
     QLineEdit *edit_;
 };
 
 // Lines of a memo; the widget is brought up to date when the event loop next runs, so a calculation
 // that writes hundreds of lines does not lay out the text hundreds of times.
 class TMemo;
-class TMemoLines : public TStrings {
-public:
+class TMemoLines : public TStrings
+{
+  public:
     explicit TMemoLines(TMemo *memo) : memo_(memo) {}
 
-protected:
+  protected:
     void changed() override;
 
-private:
+  private:
     TMemo *memo_;
 };
 
-class TMemo : public TWinControl {
-public:
+class TMemo : public TWinControl
+{
+  public:
     explicit TMemo(TComponent *owner);
     const char *ClassName() const override { return "TMemo"; }
     TMemoLines Lines{this};
@@ -99,7 +106,7 @@ public:
     // Copies the lines into the widget now.
     void Sync();
 
-private:
+  private:
     friend class TMemoLines;
     void scheduleSync();
     QPlainTextEdit *edit_;
@@ -107,22 +114,24 @@ private:
 };
 
 class TComboBox;
-class TComboItems : public TStrings {
-public:
+class TComboItems : public TStrings
+{
+  public:
     explicit TComboItems(TComboBox *combo) : combo_(combo) {}
 
-protected:
+  protected:
     void changed() override;
 
-private:
+  private:
     TComboBox *combo_;
 };
 
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
 // Setting ItemIndex from code raises no OnChange; a pick by the user does.
-class TComboBox : public TWinControl {
-public:
+class TComboBox : public TWinControl
+{
+  public:
     explicit TComboBox(TComponent *owner);
     const char *ClassName() const override { return "TComboBox"; }
     TComboItems Items{this};
@@ -140,21 +149,23 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
 
-private:
+  private:
     friend class TComboItems;
     void syncItems();
     QComboBox *combo_;
 };
 
-class TComboBoxEx : public TComboBox {
-public:
+class TComboBoxEx : public TComboBox
+{
+  public:
     explicit TComboBoxEx(TComponent *owner) : TComboBox(owner) {}
     const char *ClassName() const override { return "TComboBoxEx"; }
 };
 
 // Setting Checked from code raises OnClick when the state changes, as a user's click does.
-class TCheckBox : public TWinControl {
-public:
+class TCheckBox : public TWinControl
+{
+  public:
     explicit TCheckBox(TComponent *owner);
     const char *ClassName() const override { return "TCheckBox"; }
     bool Checked() const;
@@ -163,12 +174,13 @@ public:
     void SetCaption(const AnsiString &text);
     QCheckBox *CheckBox() const { return box_; }
 
-private:
+  private:
     QCheckBox *box_;
 };
 
-class TButton : public TWinControl {
-public:
+class TButton : public TWinControl
+{
+  public:
     explicit TButton(TComponent *owner);
     const char *ClassName() const override { return "TButton"; }
     AnsiString Caption() const;
@@ -179,25 +191,28 @@ public:
     void Click();
     QPushButton *PushButton() const { return button_; }
 
-private:
+  private:
     QPushButton *button_;
 };
 
-class TBitBtn : public TButton {
-public:
+class TBitBtn : public TButton
+{
+  public:
     explicit TBitBtn(TComponent *owner) : TButton(owner) {}
     const char *ClassName() const override { return "TBitBtn"; }
 };
 
 // A bar between two aligned controls that the user drags to resize the one before it.
-class TSplitter : public TControl {
-public:
+class TSplitter : public TControl
+{
+  public:
     explicit TSplitter(TComponent *owner);
     const char *ClassName() const override { return "TSplitter"; }
 };
 
-class TScrollBox : public TWinControl {
-public:
+class TScrollBox : public TWinControl
+{
+  public:
     explicit TScrollBox(TComponent *owner);
     const char *ClassName() const override { return "TScrollBox"; }
     QWidget *ClientWidget() const override { return inner_; }
@@ -205,7 +220,7 @@ public:
     void SetRange(int width, int height);
     QScrollArea *ScrollArea() const { return area_; }
 
-private:
+  private:
     QScrollArea *area_;
     QWidget *inner_;
 };

@@ -11,8 +11,9 @@
 
 // The four forms built as the program builds them, on fresh tables, shown offscreen. Message boxes,
 // modal dialogs and file dialogs answer through recorded hooks and never wait.
-class MainWindowTest : public ::testing::Test {
-protected:
+class MainWindowTest : public ::testing::Test
+{
+  protected:
     void SetUp() override;
     void TearDown() override;
     // True to read Message.ini and Caption.ini beside the test binary (English); false for the
@@ -35,7 +36,7 @@ protected:
     std::vector<MessageRecord> messages;
     std::vector<AnsiString> shellOpened;
 
-private:
+  private:
     std::deque<int> answers_;
     std::deque<std::function<int(TForm *)>> modals_;
     std::deque<AnsiString> files_;

@@ -16,10 +16,11 @@ TSelvane_About_F *Selvane_About_F = nullptr;
 TSelvane_Actions_F *Selvane_Actions_F = nullptr;
 unsigned char MainFormOpen = 1;
 
-namespace {
+namespace
+{
 
-template <class T> T *Make(TComponent *owner, TWinControl *parent, const char *name, int left, int top, int width,
-                           int height)
+template <class T>
+T *Make(TComponent *owner, TWinControl *parent, const char *name, int left, int top, int width, int height)
 {
     auto *c = new T(owner);
     c->Name = name;
@@ -99,7 +100,8 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
     PageControl2->SetActivePageIndex(0);
     cbModel->SetItemIndex(0);
     FillParamGrids(cbModel->ItemIndex());
-    for (TTabSheet *sheet : {TabSheet2, TabSheet3, TabSheet4, tsPar3x, tsPar2, tsSingleRlt, TabSheet6, TabSheet11})
+    for (TTabSheet *sheet :
+         {TabSheet2, TabSheet3, TabSheet4, tsPar3x, tsPar2, tsSingleRlt, TabSheet6, TabSheet11})
         sheet->SetTabVisible(false);
     DebugMode = false;
     CurMechanism = 0;
@@ -172,8 +174,8 @@ void TSelvane_F::buildLayout()
     stModeName->SetCaption("滾珠導螺桿傳動裝置");
     cbModel = Make<TComboBoxEx>(this, GroupBox1, "cbModel", 4, 4, 145, 22);
     cbModel->SetStyle(csDropDownList);
-    for (const char *item : {"滾珠導螺桿傳動裝置", "齒條傳動裝置", "滾筒裝置", "分度加工裝置", "自走車", "傳送帶運輸裝置",
-                             "電梯傳送裝置"})
+    for (const char *item : {"滾珠導螺桿傳動裝置", "齒條傳動裝置", "滾筒裝置", "分度加工裝置", "自走車",
+                             "傳送帶運輸裝置", "電梯傳送裝置"})
         cbModel->Items.Add(item);
     cbModel->SetVisible(false);
     cbModel->OnChange = [this](TObject *s) { cbModelChange(s); };
@@ -188,8 +190,9 @@ void TSelvane_F::buildLayout()
     }
     for (int i = 0; i < kPictureAreaCount; ++i) {
         const PictureArea &a = kPictureAreas[i];
-        auto *area = Make<TImage>(this, tsModPic[a.page - 1],
-                                  ("img" + IntToStr(a.page) + "_Area" + IntToStr(i)).c_str(), a.x, a.y, a.w, a.h);
+        auto *area =
+            Make<TImage>(this, tsModPic[a.page - 1],
+                         ("img" + IntToStr(a.page) + "_Area" + IntToStr(i)).c_str(), a.x, a.y, a.w, a.h);
         area->Tag = a.tag;
         area->SetHint(a.hint);
         const int code = a.tag % 100;
@@ -252,7 +255,9 @@ void TSelvane_F::buildLayout()
     sgDensity->SetColWidths(0, 120);
     sgDensity->SetColWidths(1, 140);
     sgDensity->SetColWidths(2, 100);
-    sgDensity->OnSelectCell = [this](TObject *s, int c, int r, bool &can) { sgDensitySelectCell(s, c, r, can); };
+    sgDensity->OnSelectCell = [this](TObject *s, int c, int r, bool &can) {
+        sgDensitySelectCell(s, c, r, can);
+    };
     bbReplace = Make<TBitBtn>(this, tsDensity, "bbReplace", 410, 10, 90, 25);
     bbReplace->SetCaption("Replace");
     bbReplace->OnClick = [this](TObject *s) { bbReplaceClick(s); };
@@ -304,7 +309,9 @@ void TSelvane_F::buildLayout()
     sgMotorRlt->SetRowSelect(true);
     sgMotorRlt->SetDefaultColWidth(80);
     sgMotorRlt->OnDblClick = [this](TObject *s) { sgMotorRltDblClick(s); };
-    sgMotorRlt->OnSelectCell = [this](TObject *s, int c, int r, bool &can) { sgMotorRltSelectCell(s, c, r, can); };
+    sgMotorRlt->OnSelectCell = [this](TObject *s, int c, int r, bool &can) {
+        sgMotorRltSelectCell(s, c, r, can);
+    };
     tsSingleRlt = Sheet(this, PageControl1, "tsSingleRlt", "Detail Result");
     meSingleRlt = Make<TMemo>(this, tsSingleRlt, "meSingleRlt", 0, 0, 100, 100);
     meSingleRlt->SetAlign(alClient);
@@ -351,11 +358,20 @@ void TSelvane_F::FormActivate(TObject *)
         auto *image = static_cast<TImage *>(c);
         const AnsiString click = GetMsg("Selvane_F", 94, "Click to calculate");
         switch (image->Tag % 100) {
-        case 11: image->SetHint(click + " JR"); break;
-        case 12: image->SetHint(click + " JS"); break;
-        case 13: image->SetHint(click + " JC"); break;
-        case 14: image->SetHint(click + " JRO"); break;
-        default: break;
+        case 11:
+            image->SetHint(click + " JR");
+            break;
+        case 12:
+            image->SetHint(click + " JS");
+            break;
+        case 13:
+            image->SetHint(click + " JC");
+            break;
+        case 14:
+            image->SetHint(click + " JRO");
+            break;
+        default:
+            break;
         }
     }
 }

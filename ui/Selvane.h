@@ -12,15 +12,16 @@
 #include <vector>
 
 // The main window: mechanism pictures, parameter grids, the Calculate command and its results.
-class TSelvane_F : public TForm {
-public:
+class TSelvane_F : public TForm
+{
+  public:
     explicit TSelvane_F(TComponent *owner);
     ~TSelvane_F() override;
 
     // Tool bar.
     TToolBar *ToolBar1;
-    TToolButton *tbOpen, *tbSave, *tbSaveRlt, *ToolButton4, *tbSI, *tbMI, *ToolButton7, *tbAbout, *ToolButton8,
-        *ToolButton9, *ToolButton10;
+    TToolButton *tbOpen, *tbSave, *tbSaveRlt, *ToolButton4, *tbSI, *tbMI, *ToolButton7, *tbAbout,
+        *ToolButton8, *ToolButton9, *ToolButton10;
     TComboBox *cbLag;
 
     // Left column: mechanism name, pictures, chart.
@@ -32,7 +33,7 @@ public:
     TPageControl *pcModPic;
     TTabSheet *tsModPic[7];
     TImage *imgMod[7];
-    std::vector<TImage *> PictureAreas;  // the 60 click areas over the drawings
+    std::vector<TImage *> PictureAreas; // the 60 click areas over the drawings
     TStaticText *stRlt;
     TPanel *Panel5;
     TImage *imgFig;
@@ -143,7 +144,7 @@ public:
     int PictureTag = 0;
     int UnitType = 1;
 
-private:
+  private:
     void buildLayout();
 };
 

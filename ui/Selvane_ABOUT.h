@@ -5,8 +5,9 @@
 #include "platform/StdCtrls.h"
 
 // The About box: a fixed dialog with the program's name and version.
-class TSelvane_About_F : public TForm {
-public:
+class TSelvane_About_F : public TForm
+{
+  public:
     explicit TSelvane_About_F(TComponent *owner);
 
     TPanel *Panel1;

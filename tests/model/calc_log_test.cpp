@@ -2,7 +2,8 @@
 
 #include "model/Tables.h"
 
-namespace {
+namespace
+{
 
 struct Routing {
     int code;
@@ -12,8 +13,8 @@ struct Routing {
 };
 
 const Routing kRoutings[] = {
-    {0, false, false, false},  {1, false, false, false}, {1, true, true, false},    {8, true, false, false},
-    {10, false, true, false},  {110, false, true, true}, {101, false, false, true}, {101, true, true, true},
+    {0, false, false, false},   {1, false, false, false},  {1, true, true, false},    {8, true, false, false},
+    {10, false, true, false},   {110, false, true, true},  {101, false, false, true}, {101, true, true, true},
     {1010, false, true, false}, {210, false, true, false},
 };
 

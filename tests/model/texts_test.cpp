@@ -7,11 +7,13 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Message.ini and Caption.ini given as text for one test.
-class TextsTest : public ::testing::Test {
-protected:
+class TextsTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         MessageIni = new TMemIniFile("");

@@ -44,8 +44,9 @@ TEST_F(MainWindowTest, FormsAreCreatedInStartUpOrder)
     EXPECT_EQ(w->Caption(), "選型工具 V1.02.04");
 }
 
-class MainWindowTextsTest : public MainWindowTest {
-protected:
+class MainWindowTextsTest : public MainWindowTest
+{
+  protected:
     bool WithTextFiles() const override { return true; }
 };
 
