@@ -271,9 +271,31 @@ void TMemoLines::changed()
     memo_->scheduleSync();
 }
 
-TMemo::TMemo(TComponent *owner) : TWinControl(owner, new QPlainTextEdit())
+namespace
+{
+// Brings a memo that changed while it was hidden up to date when it shows.
+class MemoWidget : public QPlainTextEdit
+{
+  public:
+    std::function<void()> onShow;
+
+  protected:
+    void showEvent(QShowEvent *e) override
+    {
+        if (onShow)
+            onShow();
+        QPlainTextEdit::showEvent(e);
+    }
+};
+} // namespace
+
+TMemo::TMemo(TComponent *owner) : TWinControl(owner, new MemoWidget())
 {
     edit_ = static_cast<QPlainTextEdit *>(widget_.data());
+    static_cast<MemoWidget *>(edit_)->onShow = [this] {
+        if (syncPending_)
+            Sync();
+    };
     edit_->setReadOnly(false);
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
@@ -287,6 +309,8 @@ void TMemo::SetWordWrap(bool wrap)
     edit_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
+// The text is laid out once when the event loop next runs, and not at all while the memo is hidden
+// (a calculation writes hundreds of lines to a page that is not shown).
 void TMemo::scheduleSync()
 {
     if (syncPending_)
@@ -294,7 +318,7 @@ void TMemo::scheduleSync()
     syncPending_ = true;
     QPointer<QPlainTextEdit> guard(edit_);
     QTimer::singleShot(0, edit_, [this, guard] {
-        if (guard)
+        if (guard && syncPending_ && edit_->isVisible())
             Sync();
     });
 }
