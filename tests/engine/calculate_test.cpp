@@ -3,6 +3,7 @@
 #include "model/Texts.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -79,6 +80,60 @@ TEST_F(CalculateTest, CandidateWithoutValidRmsTorqueIsDropped)
     // A dropped record gets no energies and no final checks.
     EXPECT_EQ(MotorSpecs[1].Lines.back(), "9. 伺服回生能量計算");
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CalculateTest, FinalChecksFailOnEqualityAndStillWriteEveryLine)
+{
+    // The first run gives Pemra-0100-50's Trms, TA and Pr; each case then puts one catalogue value
+    // exactly on that result (or just below it) and calculates again.
+    calculate();
+    const double trms = MotorSpecs[0].Trms, ta = MotorSpecs[0].TA, pr = MotorSpecs[0].Pr;
+    ASSERT_LT(0, ta);
+    const AnsiString resistor = "需外加回升電阻";
+    struct Case {
+        const char *name;
+        void (*edit)(CMOTORSPC &m, double trms, double ta, double pr);
+        int pass, needResistor;
+        const char *ttypLine, *taLine;
+    };
+    const Case cases[] = {
+        // Dropped on the first check, yet all three lines are written and the resistor is judged.
+        {"Ttyp = Trms",
+         [](CMOTORSPC &m, double t, double, double p) {
+             m.Ttyp = t;
+             m.RegenW = p - 1;
+         },
+         0, 1, " (X) Ttyp <= Trms", " (V)Tmax  >   |TA|"},
+        {"Tmax = |TA|", [](CMOTORSPC &m, double, double a, double) { m.Tmax = a; }, 0, 0, " (V) Ttyp > Trms",
+         " (X)Tmax  <=  |TA|"},
+        {"Pr = RegenW", [](CMOTORSPC &m, double, double, double p) { m.RegenW = p; }, 1, 0,
+         " (V) Ttyp > Trms", " (V)Tmax  >   |TA|"},
+        {"Pr just above RegenW",
+         [](CMOTORSPC &m, double, double, double p) { m.RegenW = std::nextafter(p, -1e9); }, 1, 1,
+         " (V) Ttyp > Trms", " (V)Tmax  >   |TA|"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        InitParamAndMotorTables();
+        w->tbSI->Click();
+        c.edit(MotorSpecs[0], trms, ta, pr);
+        calculate();
+        const CMOTORSPC &m = MotorSpecs[0];
+        EXPECT_EQ(m.Pass, c.pass);
+        EXPECT_EQ(m.NeedResistor, c.needResistor);
+        const std::vector<AnsiString> checks = {"---------------------", "Pemra-0100-50", c.ttypLine,
+                                                c.taLine, " (V)Tmax  >   |TD|"};
+        ASSERT_GE(m.Lines.size(), checks.size());
+        EXPECT_EQ(std::vector<AnsiString>(m.Lines.end() - static_cast<long>(checks.size()), m.Lines.end()),
+                  checks);
+        const auto rows = suggestions();
+        ASSERT_FALSE(rows.empty());
+        const AnsiString first = "Kelo-P Pemra-0100-50 100 3E-6 ";
+        if (c.pass == 1)
+            EXPECT_EQ(rows[0], first + "0.318 3 " + (c.needResistor ? resistor : AnsiString()));
+        else
+            EXPECT_NE(rows[0].substr(0, first.size()), first);
+    }
 }
 
 TEST_F(CalculateTest, BadTextStopsWithTheReasonInTheMemoAndKeepsWhatWasTyped)
