@@ -38,8 +38,9 @@ EXPECTED_NUMBERS = {
 
 # Texts that must read exactly so in the given section and key.
 PINNED = {
-    ("Message.ini", "Selvane_F", "58.0"): "Suggest Maches : Total",
-    ("Message.ini", "Selvane_F", "59.0"): "Sets",
+    ("Message.ini", "Selvane_F", "58.0"): "Suggest Matches : Total",
+    # Leading blank: the count lines append it directly to the number.
+    ("Message.ini", "Selvane_F", "59.0"): " Sets",
 }
 GLYPHS = {998: "π", 999: "Δ", 1009: "ρ", 1010: "θ", 1011: "μ", 1012: "η", 1013: "ηm"}
 for number, glyph in GLYPHS.items():

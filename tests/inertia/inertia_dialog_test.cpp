@@ -89,6 +89,27 @@ TEST_F(InertiaDialogTest, ShapeChangeRecomputesWithTheCurrentValues)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(InertiaDialogTest, FormulaTextOfEachShape)
+{
+    const AnsiString wheels =
+        " m1 = π * ρ * D1^2 * W /4 \n m2 = π * ρ * D2^2 * W /4 \n 傳動齒輪慣量 I1 = m1 * "
+        "D1^2 / 8 \n 負載齒輪慣量 I2 = m2 * D2^2 / 8 \n 換算至馬達端總慣量";
+    const AnsiString formulas[] = {
+        " I = m * RO^2 /2 ,  m = π * RO^2 * L * ρ",
+        " I = m/2 * (RO^2 + RI^2 ),  m = π * (RO^2 - RI^2) * L * ρ",
+        " I = 1/10 * π * ρ * RO^4 * L",
+        " I = π * ρ * L/2 * (RI^4 + 2* RI^3 *(RO - RI) + 2 * RI^2 * (RI-RO)^2 + RI *(RO-RI)^3 + "
+        "((RO_RI)^4)/5)",
+        wheels + "  I = I1 + I2 * (G1/G2)^2",
+        wheels + " I  = I1 + I2 * (D1/D2)^2",
+        wheels + "  I = I1 + I2 * (G1/G2)^2",
+    };
+    for (int shape : {6, 5, 4, 3, 2, 1, 0}) {
+        d->cbMode->UserSelect(shape);
+        EXPECT_EQ(d->stFormula->Caption(), formulas[shape]) << shape;
+    }
+}
+
 TEST_F(InertiaDialogTest, WeightButtonSetsMassesButNotTheInertia)
 {
     d->cbCalWeight->SetChecked(true);
