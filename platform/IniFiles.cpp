@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,7 +78,9 @@ std::string legacyName(const std::string &s)
 // Whole content of a regular file; false when it cannot be read.
 bool readWholeFile(const std::string &fileName, std::string &bytes)
 {
-    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe that nobody writes to would hang; it is then refused below
+    // as not a regular file. Reading a regular file is unaffected.
+    const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat st {
@@ -311,10 +314,22 @@ void TMemIniFile::UpdateFile() const
 
     // The new content goes to a file beside the target and replaces it only once completely written,
     // so a failed write never leaves a truncated settings or project file.
-    // A file without write permission counts as read-only, as it would on Windows, even for root.
+    // Through a symbolic link the file it points to is replaced, not the link, as writing in place
+    // would do.
+    std::string target = fileName_;
     struct stat st {
     };
-    const bool exists = stat(fileName_.c_str(), &st) == 0;
+    if (lstat(fileName_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char *resolved = realpath(fileName_.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    const bool exists = stat(target.c_str(), &st) == 0;
+    // Only a regular file is ever replaced: never a directory, a device or a pipe.
+    if (exists && !S_ISREG(st.st_mode))
+        throwCreateError(fileName_, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // A file without write permission counts as read-only, as it would on Windows, even for root.
     if (exists && (st.st_mode & S_IWUSR) == 0)
         throwCreateError(fileName_, EACCES);
 
@@ -322,7 +337,7 @@ void TMemIniFile::UpdateFile() const
     std::string tempName;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = fileName_ + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(counter++);
+        tempName = target + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(counter++);
         fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -344,7 +359,7 @@ void TMemIniFile::UpdateFile() const
         ok = false;
         err = errno;
     }
-    if (ok && rename(tempName.c_str(), fileName_.c_str()) != 0) {
+    if (ok && rename(tempName.c_str(), target.c_str()) != 0) {
         ok = false;
         err = errno;
     }

@@ -41,7 +41,8 @@ class TMemIniFile
     // The whole content as it would be written, in UTF-8 with CR LF line ends.
     std::string GetText() const;
     // Writes the whole content to FileName: to a temporary file in the same directory, renamed over
-    // the target only when writing succeeded. Throws EInOutError naming the file on failure.
+    // the target only when writing succeeded (through a symbolic link, over the file it points to).
+    // Throws EInOutError naming the file on failure, and when FileName is not a regular file.
     void UpdateFile() const;
     // Encoding used by UpdateFile: Big5Fallback writes Big5 bytes (characters Big5 lacks as "?"),
     // the others UTF-8. UTF-8 until set.

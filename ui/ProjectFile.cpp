@@ -3,6 +3,7 @@
 #include "model/Tables.h"
 #include "model/Texts.h"
 #include "model/Units.h"
+#include "platform/Encoding.h"
 #include "platform/IniFiles.h"
 #include "ui/Selvane.h"
 
@@ -16,6 +17,7 @@ const char fileSection[] = "File";
 const char formatMarker[] = "0x6930";
 const char formatVersion[] = "0x101";
 const char badModeText[] = "Unknow Mode Type!";
+const char big5Charset[] = "CP950";
 
 bool exists(const AnsiString &fileName)
 {
@@ -96,13 +98,18 @@ void TSelvane_F::tbSaveClick(TObject *)
 
     // Sections and keys of an existing file that are not ours are kept.
     TMemIniFile ini(fileName, IniEncoding::Big5Fallback);
-    ini.SetWriteEncoding(IniEncoding::Big5Fallback);
     ini.WriteString(fileSection, "FileCode", formatMarker);
     ini.WriteString(fileSection, "FileVer", formatVersion);
     ini.WriteString(fileSection, "Mode", IntToStr(pcModPic->ActivePageIndex()));
     ini.WriteString(fileSection, "UnitType", IntToStr(UnitType));
     for (const CSIZEITEM &item : SizeItems)
         ini.WriteString(fileSection, item.Abbr, FloatToStr(item.dV) + "[" + item.asNowUnit + "]");
+    // Big5, the code page existing project files use. Text Big5 cannot hold (in another section of
+    // the file saved over, or a symbol glyph from the texts file) would turn into "?", so such a file
+    // is written in UTF-8, which the loader reads as well.
+    const std::string text = ini.GetText();
+    const bool big5 = ToUtf8(FromUtf8(text, big5Charset), big5Charset) == text;
+    ini.SetWriteEncoding(big5 ? IniEncoding::Big5Fallback : IniEncoding::Utf8);
     ini.UpdateFile();
 }
 
@@ -113,6 +120,7 @@ void TSelvane_F::tbOpenClick(TObject *)
     const AnsiString fileName = OpenDialog1->FileName;
     try {
         std::error_code ec;
+        // Not looked up: number 32 of the texts file names a material of the density table.
         if (!std::filesystem::exists(fileName, ec))
             throw Exception("File not Existed !\n" + fileName);
         if (!std::filesystem::is_regular_file(fileName, ec))

@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <memory>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace
 {
 
@@ -18,6 +21,20 @@ struct FileCloser {
     void operator()(std::FILE *f) const { std::fclose(f); }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens for writing byte for byte, creating or emptying the file. Not blocking: a named pipe that
+// nobody reads would hang the window; it fails to open instead.
+FilePtr openForWriting(const AnsiString &fileName)
+{
+    const int fd = open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    const int flags = fcntl(fd, F_GETFL);
+    std::FILE *file = flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? nullptr : fdopen(fd, "wb");
+    if (!file)
+        close(fd);
+    return FilePtr(file);
+}
 
 bool anyChecked(const std::vector<TCheckBox *> &boxes)
 {
@@ -51,7 +68,7 @@ void TSelvane_F::tbSaveRltClick(TObject *)
         return;
 
     try {
-        FilePtr file(std::fopen(fileName.c_str(), "wb"));
+        FilePtr file = openForWriting(fileName);
         if (!file)
             throw Exception("Write File Failed !");
         auto line = [&](const AnsiString &text) { WriteReportLine(file.get(), text); };

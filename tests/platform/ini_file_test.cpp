@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -203,6 +204,35 @@ TEST(IniFile, UpdateFileFailureNamesTheFileAndLeavesNoTrace)
     onDir.WriteString("S", "k", "v");
     EXPECT_THROW(onDir.UpdateFile(), EInOutError);
     EXPECT_EQ(dirEntries(dir.path()), (std::vector<std::string>{"ro.ini"}));
+}
+
+TEST(IniFile, UpdateFileWritesThroughALinkAndReplacesOnlyRegularFiles)
+{
+    TempDir dir;
+    const std::string real = dir.filePath("real.siz");
+    const std::string link = dir.filePath("link.siz");
+    writeFileBytes(real, "[S]\nk=old\n");
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    TMemIniFile viaLink(link);
+    EXPECT_EQ(viaLink.ReadString("S", "k", ""), "old");
+    viaLink.WriteString("S", "k", "new");
+    viaLink.UpdateFile();
+    EXPECT_EQ(readFileBytes(real), "[S]\r\nk=new\r\n");
+    struct stat st {
+    };
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+    // A named pipe nobody writes to reads as empty, at once, and is not replaced.
+    const std::string pipe = dir.filePath("pipe.siz");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    TMemIniFile onPipe(pipe);
+    EXPECT_TRUE(onPipe.ReadSections().empty());
+    onPipe.WriteString("S", "k", "v");
+    EXPECT_THROW(onPipe.UpdateFile(), EInOutError);
+    ASSERT_EQ(lstat(pipe.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(dirEntries(dir.path()), (std::vector<std::string>{"link.siz", "real.siz"})); // no temporary
 }
 
 TEST(IniFile, Big5ProjectFileReadAndWrittenBack)

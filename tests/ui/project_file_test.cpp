@@ -214,6 +214,41 @@ TEST_F(ProjectFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
                                        defaultParameterLines());
 }
 
+// Notes kept in another section of a file saved over: Big5 when it can hold them, else UTF-8 so
+// that nothing turns into "?"; either way the case loads back.
+struct KeptTextCase {
+    const char *notes;       // UTF-8 on disk before the save
+    std::string notesOnDisk; // the notes line after the save
+    std::string deltaOnDisk; // how the key of travel per revolution is written
+};
+
+TEST_F(ProjectFileTest, SavingOverAFileKeepsTextBig5CannotHold)
+{
+    const KeptTextCase cases[] = {
+        {"note=中文", "note=\xA4\xA4\xA4\xE5", big5Delta + "S=5[(m/rev)]"},
+        {"note=简体 café", "note=简体 café", "ΔS=5[(m/rev)]"},
+    };
+    for (const KeptTextCase &c : cases) {
+        SCOPED_TRACE(c.notes);
+        const std::string path = dir.filePath("notes.siz");
+        writeFileBytes(path, "[Notes]\r\n" + std::string(c.notes) + "\r\n");
+        SizeItems[9].dV = 0.75;
+        save(path);
+        const std::string bytes = readFileBytes(path);
+        EXPECT_EQ(bytes.rfind("[Notes]\r\n" + c.notesOnDisk + "\r\n\r\n[File]\r\nFileCode=0x6930\r\n", 0),
+                  0u);
+        EXPECT_NE(bytes.find("\r\n" + c.deltaOnDisk + "\r\n"), std::string::npos);
+
+        SizeItems[9].dV = 1;
+        SizeItems[0].asNowUnit = "ft/rev";
+        messages.clear();
+        load(path);
+        EXPECT_TRUE(messages.empty()) << messages.front().text;
+        EXPECT_EQ(SizeItems[9].dV, 0.75);
+        EXPECT_EQ(SizeItems[0].asNowUnit, "(m/rev)");
+    }
+}
+
 TEST_F(ProjectFileTest, AnsweringNoOrCancellingWritesNothing)
 {
     const std::string path = dir.filePath("keep.siz");

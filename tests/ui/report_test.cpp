@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -266,8 +267,12 @@ TEST_F(ReportTest, WriteFailuresAreReportedAndNothingIsOpened)
     // A full device takes a few lines into the buffer and fails when they are flushed.
     const std::string full = dir.filePath("full.txt");
     ASSERT_EQ(symlink("/dev/full", full.c_str()), 0);
+    // Nobody reads this pipe: opening it must fail, not wait for a reader.
+    const std::string pipe = dir.filePath("pipe.txt");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const FailureCase cases[] = {
         {"no such directory", dir.filePath("missing/report.txt"), 0, "Write File Failed !"},
+        {"pipe without a reader", pipe, 0, "Write File Failed !"},
         {"device full at close", full, 0, "File Close Error !"},
         {"device full while writing", full, 5000, "Write Input Parameter Line Failed!"},
     };
