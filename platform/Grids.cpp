@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 class GridModel : public QAbstractTableModel
 {
@@ -54,6 +56,34 @@ class GridModel : public QAbstractTableModel
     TStringGrid *grid_;
 };
 
+// Cell text as the old grid drew it, two pixels in from the cell's left edge, so that the column
+// widths of the layouts hold the texts they were made for; text that does not fit ends in "...".
+class GridDelegate : public QStyledItemDelegate
+{
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        QStyle *style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        const QRect box = opt.rect.adjusted(2, 0, -1, 0);
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : opt.state & QStyle::State_Active   ? QPalette::Active
+                                                                                : QPalette::Inactive;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(
+            group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                          opt.fontMetrics.elidedText(text, Qt::ElideRight, box.width()));
+        painter->restore();
+    }
+};
+
 class GridView : public QTableView
 {
   public:
@@ -82,6 +112,8 @@ class GridView : public QTableView
             return;
         QWidget *focusAfterHandler = QApplication::focusWidget();
         QTableView::mousePressEvent(e);
+        // The old grid scrolled a clicked cell that was cut off at an edge fully into view.
+        scrollTo(idx);
         if (focusAfterHandler && focusAfterHandler != this && focusAfterHandler != viewport() &&
             QApplication::focusWidget() != focusAfterHandler)
             focusAfterHandler->setFocus(Qt::OtherFocusReason);
@@ -131,6 +163,12 @@ TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
     view->grid = this;
     view->gridModel = model_;
     view->setModel(model_);
+    view->setItemDelegate(new GridDelegate(view));
+    for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+        QObject::connect(bar, &QScrollBar::valueChanged, view, [view] {
+            if (view->grid)
+                FireEvent(view->grid->OnTopLeftChanged, view->grid);
+        });
     view->setFrameShape(QFrame::NoFrame);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -139,6 +177,9 @@ TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid, as in the old one. With Qt's tab navigation the grid would also step to the
+    // next cell whenever a focused editor lying on it is hidden, selecting a cell nobody clicked.
+    view->setTabKeyNavigation(false);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -51,6 +51,8 @@ class TStringGrid : public TWinControl
     void UserDblClick();
 
     TSelectCellEvent OnSelectCell;
+    // The grid scrolled: TopRow (or the first column shown) changed.
+    TNotifyEvent OnTopLeftChanged;
     QTableView *View() const;
 
   private:

@@ -279,6 +279,29 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
     }
 }
 
+// The editors follow their cell when the grid scrolls, and go while it is out of view, so that they
+// never lie over a row they do not write to.
+void TSelvane_F::sgPar1TopLeftChanged(TObject *Sender)
+{
+    auto *grid = dynamic_cast<TStringGrid *>(Sender);
+    if (!GridsReady || !grid || grid != EditGrid)
+        return;
+    const int top = grid->TopRow();
+    if (EditRow < top || EditRow >= top + grid->VisibleRowCount()) {
+        CellEdit->SetVisible(false);
+        cbCBX->SetVisible(false);
+        CellUnitCombo->SetVisible(false);
+        return;
+    }
+    const int cellTop = (grid->DefaultRowHeight() + grid->GridLineWidth()) * (EditRow - top + 1);
+    if (CellEdit->Visible() && CellEdit->Parent() == grid)
+        CellEdit->SetTop(cellTop);
+    if (cbCBX->Visible() && grid == sgPar1)
+        cbCBX->SetTop(cellTop + grid->Top());
+    if (CellUnitCombo->Visible() && CellUnitCombo->Parent() == grid->Parent())
+        CellUnitCombo->SetTop(cellTop + grid->Top());
+}
+
 void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
 {
     TStringGrid *grid = EditGrid;

@@ -112,6 +112,9 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
 
 TSelvane_F::~TSelvane_F()
 {
+    // The editors go before the grids they lie on; a grid scrolled while it goes must not reach them.
+    for (TStringGrid *g : {sgPar1, sgAll})
+        g->OnTopLeftChanged = nullptr;
     if (Selvane_F == this)
         Selvane_F = nullptr;
 }
@@ -239,8 +242,10 @@ void TSelvane_F::buildLayout()
     sgAll = Grid(this, tsPar2, "sgAll", 4, 2);
     sgAll->SetAlign(alClient);
     sgAll->SetFixedCols(0);
-    for (TStringGrid *g : {sgPar1, sgAll})
+    for (TStringGrid *g : {sgPar1, sgAll}) {
         g->OnSelectCell = [this](TObject *s, int c, int r, bool &can) { sgPar1SelectCell(s, c, r, can); };
+        g->OnTopLeftChanged = [this](TObject *s) { sgPar1TopLeftChanged(s); };
+    }
 
     sgMotor = Grid(this, tsMotor, "sgMotor", 8, 44);
     sgMotor->SetAlign(alClient);
@@ -249,7 +254,7 @@ void TSelvane_F::buildLayout()
     sgMotor->SetRowSelect(true);
 
     sgDensity = Grid(this, tsDensity, "sgDensity", 3, 17);
-    sgDensity->SetBounds(0, 0, 400, 17 * 17 - 40);
+    sgDensity->SetBounds(0, 0, 400, 17 * 17); // all sixteen materials in view
     sgDensity->SetFixedCols(0);
     sgDensity->SetRowSelect(true);
     sgDensity->SetColWidths(0, 120);
@@ -392,6 +397,10 @@ void TSelvane_F::cbLagChange(TObject *)
 {
     LanguageIndex = cbLag->ItemIndex();
     FormActivate(nullptr);
+    // The mechanism's name would otherwise stay in the old language until another page is picked.
+    const int k = cbModel->ItemIndex();
+    if (k >= 0 && k < cbModel->Items.Count())
+        stModeName->SetCaption(GetMsg("Selvane_F", k + 1, cbModel->Items[k]));
 }
 
 void CreateForms()

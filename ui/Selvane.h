@@ -72,6 +72,7 @@ class TSelvane_F : public TForm
     void RefreshParamValues();
     void ConvertToCalcUnits();
     void sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect);
+    void sgPar1TopLeftChanged(TObject *Sender);
     void CellEditKeyUp(TObject *Sender, unsigned short &Key, int Shift);
     void CellUnitChange(TObject *Sender);
     void cbCBXDropDown(TObject *Sender);

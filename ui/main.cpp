@@ -7,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // The layouts' column widths were made for Tahoma; where it is missing, this font comes closest in
+    // width (DejaVu Sans, the usual stand-in, cuts off the motor models in their grid columns).
+    QFont::insertSubstitution("Tahoma", "WenQuanYi Micro Hei");
     QApplication app(argc, argv);
     try {
         QFont font("Tahoma");

@@ -1,3 +1,4 @@
+#include "GridDriving.h"
 #include "MainWindowFixture.h"
 
 #include "model/Tables.h"
@@ -37,6 +38,18 @@ TEST_F(MainWindowTest, ActivationKeepsDeltaSymbolsAndClickAreaHints)
     }
 }
 
+TEST_F(MainWindowTest, ReturnFromADialogShowsTheTableValues)
+{
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "-");
+    ASSERT_EQ(w->sgPar1->Cells(1, row), "-");
+    OnNextModal([](TForm *) { return mrOk; });
+    w->tbAbout->Click();
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "200");
+    EXPECT_FALSE(w->CellEdit->Visible());
+}
+
 TEST_F(MainWindowTest, FormsAreCreatedInStartUpOrder)
 {
     EXPECT_EQ(Application->MainForm, w);
@@ -61,4 +74,15 @@ TEST_F(MainWindowTextsTest, LanguageSwitchTranslatesAndMessagesFollow)
     w->cbLag->UserSelect(0);
     EXPECT_EQ(w->cbLag->ItemIndex(), 0);
     EXPECT_EQ(w->cbLag->Items[0], "English");
+}
+
+TEST_F(MainWindowTextsTest, LanguageSwitchRenamesTheShownMechanism)
+{
+    w->pcModPic->UserSelect(1);
+    EXPECT_EQ(w->stModeName->Caption(), "Rack and Pinion");
+    const char *const names[3] = {"Rack and Pinion", "齒條傳動裝置", "齿条传动装置"};
+    for (int language : {1, 2, 0}) {
+        w->cbLag->UserSelect(language);
+        EXPECT_EQ(w->stModeName->Caption(), names[language]) << language;
+    }
 }

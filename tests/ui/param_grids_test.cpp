@@ -3,8 +3,10 @@
 
 #include "model/SizeItem.h"
 
+#include <QMouseEvent>
 #include <QTableView>
 
+#include <functional>
 #include <vector>
 
 namespace
@@ -304,6 +306,78 @@ TEST_F(MainWindowTest, UpAndDownMoveTheEditorAndKeepItInView)
     EXPECT_EQ(w->EditRow, 1);
     editorOverEditedRow();
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, EditorsFollowTheGridWhenItScrolls)
+{
+    w->pcModPic->UserSelect(3);
+    w->Widget()->activateWindow();
+    QApplication::setActiveWindow(w->Widget());
+    QApplication::processEvents();
+    TStringGrid *g = w->sgPar1;
+    ASSERT_GT(g->RowCount() - 1, g->VisibleRowCount() + 4) << "the grid must need scrolling";
+    auto onPage = [&](int col, int row) {
+        return g->View()->mapTo(w->tsPar1->Widget(), CellRect(g, col, row).topLeft()).y();
+    };
+    const int row = RowOfSymbol(g, "μ");
+    const int density = RowOfSymbol(g, "ρ");
+    struct Case {
+        int col, row;
+        TControl *editor;
+        std::function<int()> expectedTop;
+    };
+    const Case cases[] = {{1, row, w->CellEdit, [&] { return CellRect(g, 1, row).top(); }},
+                          {2, row, w->CellUnitCombo, [&] { return onPage(2, row); }},
+                          {1, density, w->cbCBX, [&] { return onPage(1, density); }}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.editor->Name);
+        g->SetTopRow(1);
+        ASSERT_TRUE(g->UserSelectCell(c.col, c.row));
+        if (c.editor == w->CellEdit) {
+            // Hiding the focused editor must not step the grid to another cell.
+            ASSERT_TRUE(w->CellEdit->LineEdit()->hasFocus());
+        }
+        for (int top : {2, 3, 1}) {
+            g->SetTopRow(top);
+            EXPECT_TRUE(c.editor->Visible()) << top;
+            EXPECT_EQ(c.editor->Top(), c.expectedTop()) << top;
+        }
+        // Scrolled out of view, the editor goes; the cell stays the one the user chose.
+        g->SetTopRow(c.row + 1);
+        EXPECT_FALSE(c.editor->Visible());
+        EXPECT_EQ(w->EditRow, c.row);
+        EXPECT_EQ(w->EditCol, c.col);
+        EXPECT_EQ(g->Row(), c.row);
+        EXPECT_EQ(g->Col(), c.col);
+    }
+}
+
+TEST_F(MainWindowTest, ClickOnARowCutOffAtTheBottomBringsItIntoView)
+{
+    w->pcModPic->UserSelect(3);
+    TStringGrid *g = w->sgPar1;
+    QTableView *view = g->View();
+    const int step = g->DefaultRowHeight() + g->GridLineWidth();
+    // A page height that leaves the last row shown cut in half.
+    for (int height = 300; height < 300 + step && view->viewport()->height() % step != step / 2; ++height) {
+        w->PageControl2->SetHeight(height);
+        QApplication::processEvents();
+    }
+    ASSERT_EQ(view->viewport()->height() % step, step / 2);
+    const int cut = g->TopRow() + g->VisibleRowCount();
+    ASSERT_LT(cut, g->RowCount());
+    const QPoint at(CellRect(g, 1, cut).center().x(), view->viewport()->height() - 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &release);
+    EXPECT_EQ(w->EditRow, cut);
+    EXPECT_LT(cut, g->TopRow() + g->VisibleRowCount());
+    EXPECT_TRUE(w->CellEdit->Visible());
+    EXPECT_EQ(w->CellEdit->Top(), CellRect(g, 1, cut).top());
+    EXPECT_EQ(w->CellEdit->Text(), g->Cells(1, cut));
 }
 
 TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)

@@ -98,6 +98,9 @@ TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
 TEST_F(MainWindowTest, DensityColumnFollowsTheUnitSystemExactly)
 {
     TStringGrid *g = w->sgDensity;
+    w->PageControl2->SetActivePage(w->tsDensity);
+    QApplication::processEvents();
+    EXPECT_EQ(g->VisibleRowCount(), 16) << "every material in view";
     EXPECT_EQ(Row(g, 0), (std::vector<AnsiString>{"", "", ""}));
     ExpectDensityColumn(g, kSiDensities, "Kg/m^3");
     EXPECT_EQ(w->cbCBX->Items[0], "鋨[osmium]22660");
