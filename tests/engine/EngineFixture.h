@@ -4,6 +4,24 @@
 
 #include "model/Tables.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+// The 57-hyphen rule of the calculation lines.
+inline const AnsiString Rule = "---------------------------------------------------------";
+
+inline bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Equal to about 12 significant digits.
+inline bool near(double actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
+}
+
 // The main window on the ball screw with its default inputs; helpers to edit the input grid, press
 // Calculate and read the results.
 class EngineTest : public MainWindowTest

@@ -9,9 +9,6 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
-
 struct ResultRow {
     const char *symbol;
     const char *si;
@@ -43,11 +40,6 @@ const CandidateRow Candidates[] = {
     {41, 4.4915836791839578, -4.4732340504510098, 2.6240412556738201, 53.557634764132164},
     {42, 6.349295741440767, -6.3309461127078191, 3.7115510812272752, 83.552769683648307},
 };
-
-bool near(double actual, double expected)
-{
-    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-}
 
 } // namespace
 

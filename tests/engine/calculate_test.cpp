@@ -7,16 +7,9 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
 const AnsiString Title = "滾珠導螺桿傳動裝置  Calculation Result of Ball Screw";
 const std::vector<AnsiString> ClosingNone = {
     "  ", "==================================  ", "Suggest Maches : Total  0 Sets"};
-
-bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 std::vector<AnsiString> joined(std::vector<AnsiString> a, const std::vector<AnsiString> &b)
 {

@@ -12,19 +12,7 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
 constexpr int Conveyor = 5;
-
-bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-bool near(double actual, double expected)
-{
-    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-}
 
 struct ResultRow {
     const char *symbol;

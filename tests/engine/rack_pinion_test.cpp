@@ -10,9 +10,6 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
-
 struct ResultRow {
     const char *symbol;
     const char *si;
@@ -44,16 +41,6 @@ const CandidateRow SmallPinionImperial[] = {
     {22, 0.1169401065049845, 0.07913832486756454, 0.09802760619103625, -0.20937218255545156},
     {42, 0.15956251546520048, 0.036515915907348574, 0.09811716550512443, -0.2791629100739354},
 };
-
-bool near(double actual, double expected)
-{
-    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-}
-
-bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 } // namespace
 

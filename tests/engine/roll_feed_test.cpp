@@ -12,9 +12,6 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
-
 struct ResultRow {
     const char *symbol;
     const char *si;
@@ -64,16 +61,6 @@ const CandidateRow LoadedImperial[] = {
     {17, 0.5926840263313772, 0.5866100913156816, 0.5900430866851395, -0.20937218255545156},
     {42, 0.6347429716584259, 0.544551145988633, 0.5900518778429604, -0.2791629100739354},
 };
-
-bool near(double actual, double expected)
-{
-    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-}
-
-bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 } // namespace
 

@@ -13,9 +13,6 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
-
 struct ResultRow {
     const char *symbol;
     const char *si;
@@ -64,16 +61,6 @@ const CandidateRow IndexingImperial[] = {
     {10, 0.20265473131030057, -0.09677237836912407, 0.07707602521633597, -7.662991432281777},
     {42, 0.3061551846411379, -0.2002728316999614, 0.10881455455673357, -7.616217261907373},
 };
-
-bool near(double actual, double expected)
-{
-    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-}
-
-bool contains(const std::vector<AnsiString> &lines, const AnsiString &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 } // namespace
 

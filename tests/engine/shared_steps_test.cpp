@@ -2,9 +2,6 @@
 
 namespace
 {
-
-const AnsiString Rule = "---------------------------------------------------------";
-
 enum { S = 5, V = 4, TA = 14, TE = 15, TD = 16, TR = 17, TM = 18, TS = 19, TP = 20, NV = 6 };
 
 } // namespace
