@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 #include "model/SizeItem.h"
 
 // Builds SizeItems (62 records, in id order) and then MotorSpecs (43 records, in catalogue order)

@@ -1,7 +1,7 @@
 #include "GridDriving.h"
 #include "MainWindowFixture.h"
 
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 #include "model/SizeItem.h"
 #include "model/Tables.h"
 #include "ui/MatchLookup.h"

@@ -1,4 +1,4 @@
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 
 namespace
 {
