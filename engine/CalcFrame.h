@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 #include "model/SizeItem.h"
 #include "platform/Real.h"
 #include "platform/SysUtils.h"

@@ -1,6 +1,6 @@
 #include "ui/MatchLookup.h"
 
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 
 int FindMatchRecord(const AnsiString &drive, const AnsiString &model)
 {

@@ -1,7 +1,7 @@
 #include "ui/Selvane.h"
 
 #include "model/Materials.h"
-#include "model/MotorSpec.h"
+#include "model/MotorCatalogue.h"
 #include "model/SizeItem.h"
 #include "model/Texts.h"
 #include "model/Units.h"
