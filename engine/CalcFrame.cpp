@@ -256,4 +256,17 @@ bool RunCalculation(TSelvane_F &window, const Mechanism &m)
     }
 }
 
+void SlidingTableTorque(const Calc &c)
+{
+    using namespace sym;
+    if (c.si()) {
+        TL = ((MT + ML) * mu * G + F) * dS * InvTwoPi / eta;
+        c.line(110, "  TL = ( F + ", Mu, " x ( MT + ML ) x g ) x ", Delta, "S/2", Pi, " x 1/", Eta, " = ",
+               TL);
+    } else if (c.imperial()) { // pounds of mass act as pounds-force
+        TL = ((MT + ML) * mu + F) * dS * InvTwoPi / eta;
+        c.line(110, "  TL = ( F + ", Mu, " x ( MT + ML ) ) x ", Delta, "S/2", Pi, " x 1/", Eta, " = ", TL);
+    }
+}
+
 } // namespace engine

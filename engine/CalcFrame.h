@@ -180,6 +180,10 @@ class Calc
     mutable std::vector<LookedUp> messages_;
 };
 
+// Step 4 of the mechanisms that slide a table MT with the load ML against the force F and the
+// friction μ through a travel ΔS per motor turn (ball screw, rack and pinion): TL and its line.
+void SlidingTableTorque(const Calc &c);
+
 // Step 2: tR, tE, tM, tP of mechanism id (the elevator, 7, doubles tP); false when tE < 0.
 bool MotionTimes(const Calc &c, int id);
 // Step 5: clears Pass of every record whose top speed is below NV.

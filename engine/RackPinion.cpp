@@ -33,18 +33,7 @@ class RackPinionCalc : public Mechanism
         c.line(110, "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = ", JL);
     }
 
-    void loadTorque(const Calc &c) const override
-    {
-        if (c.si()) {
-            TL = ((MT + ML) * mu * G + F) * dS * InvTwoPi / eta;
-            c.line(110, "  TL = ( F + ", Mu, " x ( MT + ML ) x g ) x ", Delta, "S/2", Pi, " x 1/", Eta, " = ",
-                   TL);
-        } else if (c.imperial()) { // pounds of mass act as pounds-force
-            TL = ((MT + ML) * mu + F) * dS * InvTwoPi / eta;
-            c.line(110, "  TL = ( F + ", Mu, " x ( MT + ML ) ) x ", Delta, "S/2", Pi, " x 1/", Eta, " = ",
-                   TL);
-        }
-    }
+    void loadTorque(const Calc &c) const override { SlidingTableTorque(c); }
 
   private:
     static MechanismTexts ownTexts()
