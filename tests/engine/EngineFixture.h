@@ -16,6 +16,21 @@ inline bool contains(const std::vector<AnsiString> &lines, const AnsiString &lin
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// lines begins with expected; names the first line that differs.
+inline ::testing::AssertionResult StartsWith(const std::vector<AnsiString> &lines,
+                                             const std::vector<AnsiString> &expected)
+{
+    if (lines.size() < expected.size())
+        return ::testing::AssertionFailure()
+               << lines.size() << " lines, expected at least " << expected.size();
+    for (size_t i = 0; i < expected.size(); ++i) {
+        if (lines[i] != expected[i])
+            return ::testing::AssertionFailure()
+                   << "line " << i << ": \"" << lines[i] << "\", expected \"" << expected[i] << "\"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // Equal to about 12 significant digits.
 inline bool near(double actual, double expected)
 {

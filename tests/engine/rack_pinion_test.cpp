@@ -112,9 +112,7 @@ TEST_F(RackPinionTest, ProcessMemoAndResultLog)
         "  NV = V / ΔS = 15.9154943091895(rpm)",
     };
     const auto lines = memo();
-    ASSERT_GE(lines.size(), expected.size());
-    EXPECT_EQ(std::vector<AnsiString>(lines.begin(), lines.begin() + static_cast<long>(expected.size())),
-              expected);
+    ASSERT_TRUE(StartsWith(lines, expected));
 
     // Step 6 lists the one candidate; its count is built-in text that also goes to the result log.
     const std::vector<AnsiString> pick = {
