@@ -149,6 +149,7 @@ void TSelvane_Inertia_F::buildLayout()
     bbCancel = Make<TBitBtn>(this, "bbCancel", 218, 386, 75, 25);
     bbCancel->SetCaption("取消");
     bbCancel->ModalResult = mrCancel;
+    bbCancel->Cancel = true; // no default button: Enter finishes a value in the editors
 
     // The editors come last so that they lie over the grids.
     edValue = Make<TEdit>(this, "edValue", 218, 276, 143, 21);

@@ -1,12 +1,16 @@
 #include "platform/Forms.h"
 
+#include "platform/StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 
 namespace
@@ -53,6 +57,14 @@ class FormWidget : public AlignHost<QWidget>
             e->ignore();
         else
             e->accept();
+    }
+    // Reached by the keys that the focused control leaves alone.
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (form && form->handleDialogKey(e->key()))
+            e->accept();
+        else
+            AlignHost<QWidget>::keyPressEvent(e);
     }
 };
 
@@ -101,6 +113,54 @@ void TForm::SetWindowState(TWindowState state)
 void TForm::SetDialogFrame()
 {
     widget_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+void TForm::SetAutoScroll()
+{
+    if (scrollArea_)
+        return;
+    scrollArea_ = new QScrollArea(widget_);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    auto *area = new AlignHost<QWidget>();
+    area->host = this;
+    area->setMinimumSize(widget_->size());
+    scrollArea_->setWidget(area);
+    scrollArea_->setGeometry(widget_->rect());
+    scrolled_ = area;
+}
+
+QWidget *TForm::ClientWidget() const
+{
+    return scrolled_ ? scrolled_ : widget_.data();
+}
+
+void TForm::AlignControls()
+{
+    if (scrollArea_)
+        scrollArea_->setGeometry(widget_->rect());
+    TWinControl::AlignControls();
+}
+
+bool TForm::handleDialogKey(int key)
+{
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!enter && key != Qt::Key_Escape)
+        return false;
+    // A focused button takes Enter itself, as the default button would.
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (enter && focused && focused->isEnabled() && widget_->isAncestorOf(focused)) {
+        focused->click();
+        return true;
+    }
+    for (TComponent *c : Components()) {
+        auto *b = dynamic_cast<TButton *>(c);
+        if (!b || !b->Visible() || !b->Enabled() || !(enter ? b->Default() : b->Cancel))
+            continue;
+        b->Click();
+        return true;
+    }
+    return false;
 }
 
 void TForm::Activate()
@@ -222,10 +282,6 @@ int TApplication::MessageBox(const AnsiString &text, const AnsiString &caption, 
 {
     const bool yesNo = (flags & 0xF) == MB_YESNO;
     const bool okCancel = (flags & 0xF) == MB_OKCANCEL;
-    if (messageHook)
-        return messageHook({caption, text, flags});
-    if (HeadlessPlatform())
-        return yesNo ? IDYES : IDOK;
     QMessageBox box(ActiveForm() ? ActiveForm()->Widget() : nullptr);
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
@@ -241,6 +297,14 @@ int TApplication::MessageBox(const AnsiString &text, const AnsiString &caption, 
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     else
         box.setStandardButtons(QMessageBox::Ok);
+    if (messageHook) {
+        MessageRecord record{caption, text, flags, {}};
+        for (QAbstractButton *b : box.buttons())
+            record.buttons.push_back(QString(b->text()).remove('&').toStdString());
+        return messageHook(record);
+    }
+    if (HeadlessPlatform())
+        return yesNo ? IDYES : IDOK;
     switch (box.exec()) {
     case QMessageBox::Yes:
         return IDYES;

@@ -4,6 +4,8 @@
 
 #include <QKeySequence>
 
+class QScrollArea;
+
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TPosition { poDesigned, poScreenCenter };
@@ -29,6 +31,12 @@ class TForm : public TWinControl
     TWindowState WindowState() const { return state_; }
     void SetWindowState(TWindowState state);
     void SetDialogFrame();
+    // From now on the controls lie on a scrolled area as large as the client size at this call:
+    // a smaller window shows scroll bars, a larger one stretches the area.
+    void SetAutoScroll();
+    QScrollArea *ScrollArea() const { return scrollArea_; }
+    QWidget *ClientWidget() const override;
+    void AlignControls() override;
 
     // Shows the form modally and returns its modal result; the form that was active before gets
     // its OnActivate again when the dialog closes.
@@ -47,11 +55,15 @@ class TForm : public TWinControl
   private:
     friend class FormWidget;
     bool handleClose();
+    // Enter clicks the focused or the default button, Esc the cancel button; false when none takes it.
+    bool handleDialogKey(int key);
     TPosition position_ = poDesigned;
     TWindowState state_ = wsNormal;
     int modalResult_ = 0;
     bool modal_ = false;
     bool shown_ = false;
+    QScrollArea *scrollArea_ = nullptr;
+    QWidget *scrolled_ = nullptr;
 };
 
 // A keyboard command of a form (Ctrl+D ...).
@@ -93,6 +105,7 @@ struct MessageRecord {
     AnsiString caption;
     AnsiString text;
     int flags;
+    std::vector<AnsiString> buttons; // texts of the box's buttons, in the language in use
 };
 using MessageHook = std::function<int(const MessageRecord &)>;
 using ModalHook = std::function<int(TForm *)>;

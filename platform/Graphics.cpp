@@ -100,7 +100,7 @@ void TCanvas::TextOut(int x, int y, const AnsiString &text)
     QPainter p(image_);
     prepare(p);
     QFont f = p.font();
-    f.setPixelSize(Font.Size * 96 / 72);
+    f.setPixelSize(Font.PixelSize());
     f.setStyleStrategy(QFont::NoAntialias);
     p.setFont(f);
     const QString s = QString::fromStdString(text);

@@ -37,6 +37,8 @@ class TCanvas
     struct TFont {
         TColor Color = clBlack;
         int Size = 8; // points; drawn at the pixel size the old screens used (96 dpi)
+        // Size x 96 / 72 rounded to the nearest pixel, as the old interface converted points.
+        int PixelSize() const { return (Size * 96 + 36) / 72; }
     };
 
     explicit TCanvas(QImage *image) : image_(image) {}

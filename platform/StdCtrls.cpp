@@ -444,6 +444,10 @@ void TButton::SetDefault(bool d)
 {
     button_->setDefault(d);
 }
+bool TButton::Default() const
+{
+    return button_->isDefault();
+}
 
 void TButton::Click()
 {

@@ -186,7 +186,10 @@ class TButton : public TWinControl
     AnsiString Caption() const;
     void SetCaption(const AnsiString &text);
     int ModalResult = 0;
+    // Enter anywhere in the form clicks the default button, Esc the cancel button.
     void SetDefault(bool d);
+    bool Default() const;
+    bool Cancel = false;
     // Runs the click as the user's would: the form's modal result, then OnClick.
     void Click();
     QPushButton *PushButton() const { return button_; }

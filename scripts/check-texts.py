@@ -48,7 +48,7 @@ for number, glyph in GLYPHS.items():
         PINNED[("Message.ini", "ABB", f"{number}.{lang}")] = glyph
 
 # Components whose captions the program writes itself.
-FORBIDDEN_CAPTIONS = {("Selvane_F", "stModeName"), ("Selvane_F", "stRlt")}
+FORBIDDEN_CAPTIONS = {("Selvane_F", "stModeName")}
 
 MESSAGE_KEY = re.compile(r"^(\d+)\.(\d+)$")
 CAPTION_KEY = re.compile(r"^(?:(.+)\.)?Cap\.(\d+)$")

@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build pkg-config \
-  qt6-base-dev qt6-base-dev-tools libgl-dev \
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
   libjpeg62-turbo-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \

@@ -4,6 +4,7 @@
 #include "model/Tables.h"
 #include "model/Texts.h"
 #include "platform/Jpeg.h"
+#include "platform/Translations.h"
 #include "ui/MechanismPictureAreas.h"
 #include "ui/Selvane_ABOUT.h"
 #include "ui/Selvane_Actions.h"
@@ -82,6 +83,7 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
 
     LanguageIndex = SizingIni->ReadInteger("ALL", "Lag", 0);
     cbLag->SetItemIndex(LanguageIndex);
+    UseQtTranslations(LanguageIndex);
     // The mechanism name is otherwise built only when the user picks a page.
     stModeName->SetCaption(GetMsg("Selvane_F", 1, stModeName->Caption()));
     UnitType = 1;
@@ -124,10 +126,11 @@ void TSelvane_F::buildLayout()
     Name = "Selvane_F";
     SetCaption("選型工具 V1.02.04");
     SetClientSize(928, 728);
+    SetAutoScroll();
     OnActivate = [this](TObject *s) { FormActivate(s); };
     OnClose = [this](TObject *s, TCloseAction &a) { FormClose(s, a); };
 
-    ToolBar1 = Make<TToolBar>(this, this, "ToolBar1", 0, 0, 928, 26);
+    ToolBar1 = Make<TToolBar>(this, this, "ToolBar1", 0, 0, 928, 23);
     ToolBar1->SetAlign(alTop);
     QStyle *style = Widget()->style();
     tbOpen = ToolButton(this, ToolBar1, "tbOpen", "Open");
@@ -162,9 +165,9 @@ void TSelvane_F::buildLayout()
     cbLag->OnChange = [this](TObject *s) { cbLagChange(s); };
 
     // Left column.
-    Panel1 = Make<TPanel>(this, this, "Panel1", 0, 26, 372, 700);
+    Panel1 = Make<TPanel>(this, this, "Panel1", 0, 23, 372, 705);
     Panel1->SetAlign(alLeft);
-    Splitter1 = Make<TSplitter>(this, this, "Splitter1", 372, 26, 6, 700);
+    Splitter1 = Make<TSplitter>(this, this, "Splitter1", 372, 23, 6, 705);
     Splitter1->SetAlign(alLeft);
     GroupBox1 = Make<TGroupBox>(this, Panel1, "GroupBox1", 0, 0, 372, 32);
     GroupBox1->SetAlign(alTop);
@@ -219,7 +222,7 @@ void TSelvane_F::buildLayout()
     imgFig = Make<TImage>(this, Panel5, "imgFig", 2, 2, 368, 257);
 
     // Right column.
-    Panel2 = Make<TPanel>(this, this, "Panel2", 378, 26, 550, 700);
+    Panel2 = Make<TPanel>(this, this, "Panel2", 378, 23, 550, 705);
     Panel2->SetAlign(alClient);
     PageControl2 = Make<TPageControl>(this, Panel2, "PageControl2", 0, 0, 550, 321);
     PageControl2->SetAlign(alTop);
@@ -253,9 +256,12 @@ void TSelvane_F::buildLayout()
     sgMotor->SetDefaultColWidth(90);
     sgMotor->SetRowSelect(true);
 
+    // Rows two pixels lower than the other grids' so that all sixteen materials and the button
+    // below them fit on the page.
     sgDensity = Grid(this, tsDensity, "sgDensity", 3, 17);
-    sgDensity->SetBounds(0, 0, 400, 17 * 17); // all sixteen materials in view
-    sgDensity->SetFixedCols(0);
+    sgDensity->SetDefaultRowHeight(14);
+    sgDensity->SetBounds(0, 0, 400, 17 * 15 + 2);
+    sgDensity->SetFixedCols(1);
     sgDensity->SetRowSelect(true);
     sgDensity->SetColWidths(0, 120);
     sgDensity->SetColWidths(1, 140);
@@ -263,7 +269,7 @@ void TSelvane_F::buildLayout()
     sgDensity->OnSelectCell = [this](TObject *s, int c, int r, bool &can) {
         sgDensitySelectCell(s, c, r, can);
     };
-    bbReplace = Make<TBitBtn>(this, tsDensity, "bbReplace", 410, 10, 90, 25);
+    bbReplace = Make<TBitBtn>(this, tsDensity, "bbReplace", 8, 17 * 15 + 6, 90, 25);
     bbReplace->SetCaption("Replace");
     bbReplace->OnClick = [this](TObject *s) { bbReplaceClick(s); };
 
@@ -347,7 +353,13 @@ void TSelvane_F::buildLayout()
 
 void TSelvane_F::FormActivate(TObject *)
 {
+    const AnsiString chartCaption = stRlt->Caption();
     ApplyCaptions(this);
+    // Only the placeholder follows Caption.ini: the total of the last calculation stays.
+    if (chartCaption != graphCaption_)
+        stRlt->SetCaption(chartCaption);
+    else
+        graphCaption_ = stRlt->Caption();
     sgMotorRlt->SetHint(GetMsg("Selvane_F", 24, "Double click to look the detail result of this item"));
     for (int id = 0; id < 62; ++id)
         SizeItems[id].Name = GetMsg("Selvane_F", 100 + id, SizeItems[id].Name);
@@ -396,6 +408,7 @@ void TSelvane_F::FormClose(TObject *, TCloseAction &Action)
 void TSelvane_F::cbLagChange(TObject *)
 {
     LanguageIndex = cbLag->ItemIndex();
+    UseQtTranslations(LanguageIndex);
     FormActivate(nullptr);
     // The mechanism's name would otherwise stay in the old language until another page is picked.
     const int k = cbModel->ItemIndex();

@@ -147,6 +147,8 @@ class TSelvane_F : public TForm
 
   private:
     void buildLayout();
+    // The chart's caption as Caption.ini last gave it; a calculation replaces it with its total.
+    AnsiString graphCaption_ = "Graph";
 };
 
 class TSelvane_Inertia_F;

@@ -53,5 +53,6 @@ TSelvane_About_F::TSelvane_About_F(TComponent *owner) : TForm(owner)
     OKButton->SetCaption("OK");
     OKButton->ModalResult = mrOk;
     OKButton->SetDefault(true);
+    OKButton->Cancel = true; // Esc closes the box as well
     OKButton->SetParent(this);
 }

@@ -104,6 +104,7 @@ void TSelvane_Actions_F::buildLayout()
     BitBtn6 = Make<TBitBtn>(this, ScrollBox1, "BitBtn6", 239, 174, 75, 25);
     BitBtn6->SetCaption("Cancel");
     BitBtn6->ModalResult = mrCancel;
+    BitBtn6->Cancel = true;
 }
 
 void TSelvane_Actions_F::FormActivate(TObject *)

@@ -72,7 +72,9 @@ TEST_F(ChartTest, OneStrokeTrapezoidHasItsCornersAt94_238_282)
     EXPECT_EQ(at(281, 159), Black);
     EXPECT_NE(at(283, 159), Black);
     // Axes: speed axis down x = 50, time axis along y = 160 to x = 349 (the end pixel is left out).
-    EXPECT_TRUE(blackColumn(50, 55, 159));
+    // The cell of the "NV" label (x from 35, y from 80) covers the speed axis for a line of text.
+    EXPECT_TRUE(blackColumn(50, 55, 79));
+    EXPECT_TRUE(blackColumn(50, 80 + 16, 159));
     EXPECT_TRUE(blackRow(160, 50, 344));
     // Extension lines stop one pixel short of y = 185; the one at X(tA+tE+tD+tR) = 290 reaches 200.
     EXPECT_TRUE(blackColumn(94, 110, 164));
@@ -101,6 +103,20 @@ TEST_F(ChartTest, LabelsAreBlueOnThePlotColour)
             ASSERT_TRUE(c == Black || c == Label || c == Panel || c == Plot) << x << "," << y;
         }
     }
+}
+
+TEST_F(ChartTest, LabelsAreEightPointTextAtTheirOwnTopLeft)
+{
+    drawDefaultCycle(w);
+    const TCanvas::TFont &font = w->imgFig->Canvas()->Font;
+    EXPECT_EQ(font.Size, 8);
+    EXPECT_EQ(font.PixelSize(), 11);
+    // "tA" at L(0, tA) = 67 on row 165 and "tP" at L(0, T) = 165 on row 207: the text starts on
+    // those rows and nothing blue lies in the rows just above them.
+    EXPECT_GT(count(Label, 67, 165, 80, 177), 5);
+    EXPECT_EQ(count(Label, 67, 161, 80, 164), 0);
+    EXPECT_GT(count(Label, 165, 207, 180, 219), 5);
+    EXPECT_EQ(count(Label, 165, 202, 180, 206), 0);
 }
 
 TEST_F(ChartTest, ElevatorDrawsTwoStrokesInTheSameWidth)

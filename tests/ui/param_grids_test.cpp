@@ -311,6 +311,8 @@ TEST_F(MainWindowTest, UpAndDownMoveTheEditorAndKeepItInView)
 TEST_F(MainWindowTest, EditorsFollowTheGridWhenItScrolls)
 {
     w->pcModPic->UserSelect(3);
+    // Lowered with the splitter below it, the page shows only part of the rows.
+    w->PageControl2->SetHeight(250);
     w->Widget()->activateWindow();
     QApplication::setActiveWindow(w->Widget());
     QApplication::processEvents();
