@@ -3,6 +3,7 @@
 #include "inertia/Selvane_Inertia.h"
 #include "model/Tables.h"
 #include "model/Texts.h"
+#include "platform/Translations.h"
 #include "ui/Selvane_ABOUT.h"
 #include "ui/Selvane_Actions.h"
 
@@ -43,6 +44,7 @@ void MainWindowTest::SetUp()
     }
     LanguageIndex = 0;
     w->cbLag->SetItemIndex(0);
+    UseQtTranslations(0);
     w->Show();
     w->Activate();
 }

@@ -86,3 +86,24 @@ TEST_F(MainWindowTextsTest, LanguageSwitchRenamesTheShownMechanism)
         EXPECT_EQ(w->stModeName->Caption(), names[language]) << language;
     }
 }
+
+TEST_F(MainWindowTextsTest, ChartTitleFollowsTheLanguageUntilACalculationWritesItsTotal)
+{
+    const struct {
+        int language;
+        const char *title;
+    } cases[] = {{1, "圖表"}, {2, "图表"}, {0, "Graph"}};
+    for (const auto &c : cases) {
+        w->cbLag->UserSelect(c.language);
+        EXPECT_EQ(w->stRlt->Caption(), c.title) << c.language;
+    }
+    w->bbCalculate->Click();
+    const AnsiString total = w->stRlt->Caption();
+    EXPECT_EQ(total.rfind("Suggest Matches : Total", 0), 0u) << total;
+    // Neither the return from a dialog nor a language switch puts the title back.
+    OnNextModal([](TForm *) { return mrOk; });
+    w->tbAbout->Click();
+    EXPECT_EQ(w->stRlt->Caption(), total);
+    w->cbLag->UserSelect(1);
+    EXPECT_EQ(w->stRlt->Caption(), total);
+}
