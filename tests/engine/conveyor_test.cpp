@@ -191,11 +191,11 @@ TEST_F(ConveyorTest, SmallerReducerLeavesCandidates)
     EXPECT_TRUE(near(MotorSpecs[9].Trms, 0.24507291294441197)) << MotorSpecs[9].Trms;
     EXPECT_TRUE(near(MotorSpecs[42].TD, 0.1585071080035712)) << MotorSpecs[42].TD;
     const std::vector<AnsiString> imperial = {
-        "Kelo-P Pemra-3000-45 3000 0.027527187092 68.7135520676 28 ",
-        "Kelo-P Pemra-1000-30 1000 0.0141907395526 34.71842630784 18 ",
-        "Kelo-P Pemra-1500-30 1500 0.0208589633223 51.788319242528 18 ",
-        "Kelo-T Vorn-3000-30 3000 0.1303981836815 138.15040468328 28 ",
-        "Kelo-T Vorn-4500-30 4500 0.1845033445175 207.22560702492 28 ",
+        "Kelo-P Pemra-3000-45 3000 0.027527187092 7.00684041813402 28 ",
+        "Kelo-P Pemra-1000-30 1000 0.0141907395526 3.54029831653087 18 ",
+        "Kelo-P Pemra-1500-30 1500 0.0208589633223 5.28094498882522 18 ",
+        "Kelo-T Vorn-3000-30 3000 0.1303981836815 14.0874370511958 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), imperial);
 }

@@ -182,10 +182,10 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
     EXPECT_TRUE(near(MotorSpecs[9].Trms, 0.17178098241016118)) << MotorSpecs[9].Trms;
     EXPECT_TRUE(near(MotorSpecs[42].TA, 0.31699867172090646)) << MotorSpecs[42].TA;
     const std::vector<AnsiString> imperial = {
-        "Kelo-P Pemra-2000-30 2000 0.037493927246 67.99025151952 21 ",
-        "Kelo-P Pemra-3000-30 3000 0.102752344921 103.43197837544 28 ",
-        "Kelo-T Vorn-3000-30 3000 0.1303981836815 138.15040468328 28 ",
-        "Kelo-T Vorn-4500-30 4500 0.1845033445175 207.22560702492 28 ",
+        "Kelo-P Pemra-2000-30 2000 0.037493927246 6.9330842032063 21 ",
+        "Kelo-P Pemra-3000-30 3000 0.102752344921 10.5471387346649 28 ",
+        "Kelo-T Vorn-3000-30 3000 0.1303981836815 14.0874370511958 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), imperial);
 }
