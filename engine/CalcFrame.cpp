@@ -225,14 +225,16 @@ bool RunSteps(const Calc &c, const Mechanism &m)
 
 AnsiString FaultText(const MechanismTexts &t, const Exception &e)
 {
+    // With Message.ini the fault message is the mechanism's name: message 70 says that it failed.
     const AnsiString name = GetMsg("Selvane_F", t.id, t.fault);
+    const AnsiString failed = GetMsg(CalcError.section, CalcError.number, CalcError.def);
     switch (t.faultForm) {
     case FaultForm::NameAndCalcError:
-        return name + GetMsg(CalcError.section, CalcError.number, CalcError.def);
-    case FaultForm::NameOnly:
-        break;
+        return name + failed;
     case FaultForm::NameAndException:
         return name + " \n\n" + e.Message;
+    case FaultForm::NameCalcErrorAndException:
+        return name + failed + " \n\n" + e.Message;
     }
     return name;
 }

@@ -200,9 +200,9 @@ inline constexpr Msg StepTravel{71, "1. 馬達選轉一圈導螺桿前進距離"
     CalcError{70, "Calculation Error!"};
 
 enum class FaultForm {
-    NameAndCalcError, // the fault message, then message 70
-    NameOnly,
-    NameAndException, // the fault message, a blank, two line breaks and the exception's text
+    NameAndCalcError,          // the fault message, then message 70
+    NameAndException,          // the fault message, a blank, two line breaks and the exception's text
+    NameCalcErrorAndException, // the fault message, message 70, then as NameAndException
 };
 
 // Texts in which the mechanisms differ. The defaults are the frame's own; a mechanism sets what

@@ -61,7 +61,7 @@ class ConveyorCalc : public Mechanism
         t.title = "傳送帶運輸裝置";
         t.titleSuffix = " Calculation Conveytor";
         t.fault = "Calculate Conveytor Error!";
-        t.faultForm = FaultForm::NameOnly;
+        t.faultForm = FaultForm::NameCalcErrorAndException;
         t.pickInertiaLine = PickInertiaLineWide;
         t.listPicked = false;
         t.blankAfterBranch = true;

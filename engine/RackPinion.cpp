@@ -26,11 +26,11 @@ class RackPinionCalc : public Mechanism
     {
         JG = pow(DG, 4) * (PI * LG * rho) * 0.03125; // the pinion as a solid cylinder
         JF = pow(dS * InvTwoPi, 2) * (ML + MT);
-        // The pinion counts twice, beside JS and JC and through the reducer; JR does not enter.
-        JL = (JS + JG + JC + JG * pow(RN, 2)) * pow(RM, 2) + JF;
+        // The reducer sits on the motor side of 1/RN, the pinion behind it.
+        JL = (JS + JR + JC + JG * pow(RN, 2)) * pow(RM, 2) + JF;
         c.line(110, "  JG = ", Pi, " x LG x ", Rho, " x DG^4 / 32 = ", JG);
         c.line(110, "  JF = ( ML + MT ) x (", Delta, "S/2", Pi, ")^2 = ", JF);
-        c.line(110, "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = ", JL);
+        c.line(110, "  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = ", JL);
     }
 
     void loadTorque(const Calc &c) const override { SlidingTableTorque(c); }

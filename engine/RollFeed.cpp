@@ -61,7 +61,7 @@ class RollFeedCalc : public Mechanism
         t.id = 3;
         t.title = "Calculation Result of Roll Feed";
         t.fault = "Calculate Roll Feed Error!";
-        t.faultForm = FaultForm::NameOnly;
+        t.faultForm = FaultForm::NameCalcErrorAndException;
         t.pickInertiaLine = PickInertiaLineWide;
         t.listPicked = false;
         t.blankAfterBranch = true;

@@ -56,7 +56,7 @@ class RotaryTableCalc : public Mechanism
         t.title = "分度加工裝置";
         t.titleSuffix = "Calculation Result of Ratary Table";
         t.fault = "Calculate Ratary Table Error!";
-        t.faultForm = FaultForm::NameOnly;
+        t.faultForm = FaultForm::NameCalcErrorAndException;
         t.pickInertiaLine = PickInertiaLineWide;
         t.listPicked = false;
         t.blankAfterBranch = true;

@@ -53,7 +53,7 @@ class WheelCartCalc : public Mechanism
         t.title = "自走車";
         t.titleSuffix = " Calculation 3-Wheel Cart";
         t.fault = "Calculate 3-wheel cart Error!";
-        t.faultForm = FaultForm::NameOnly;
+        t.faultForm = FaultForm::NameCalcErrorAndException;
         t.pickInertiaLine = PickInertiaLineWide;
         t.listPicked = false;
         t.blankAfterBranch = true;

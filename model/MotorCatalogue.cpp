@@ -4,8 +4,8 @@ namespace
 {
 
 // Imperial copies; the products are formed in extended precision, then rounded once more to double.
-constexpr double InertiaToImperial = 23.7303337;
-constexpr double TorqueToImperial = 7.2330054808;
+constexpr double InertiaToImperial = 23.7303337;        // kg*m^2 to lb*ft^2
+constexpr double TorqueToImperial = 0.7375621492772656; // N*m to lbf*ft: 1 / (0.3048 * 4.4482216152605)
 
 double scaled(double value, double factor)
 {

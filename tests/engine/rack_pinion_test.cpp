@@ -18,7 +18,7 @@ struct ResultRow {
 const ResultRow Defaults[] = {
     {"ΔS", "0.628318530717959", "52.3598775598299"},    {"ΔP", "6.28318530717959E-5", "0.00523598775598299"},
     {"JG", "1.77971223825862E-7", "1235911.27656849"},  {"JF", "0.1", "694.444444444445"},
-    {"JL", "0.100000355942448", "2472516.99758141"},    {"TL", "1.15294117647059", "9.80392156862745"},
+    {"JL", "0.100000177971224", "1236605.72101293"},    {"TL", "1.15294117647059", "9.80392156862745"},
     {"NV", "15.9154943091895", "0.190985931710274"},    {"tE", "0.943", "99.743"},
     {"tR", "0.0428571428571429", "0.0428571428571429"}, {"tM", "1.49985714285714", "100.299857142857"},
     {"tP", "1.49985714285714", "100.299857142857"},
@@ -30,16 +30,28 @@ struct CandidateRow {
 };
 // SI with a pinion of 20 mm: 34 candidates after the first stage.
 const CandidateRow SmallPinion[] = {
-    {3, 0.1871352988507665, 0.04345293644335123, 0.12116777352413659, -9.33422230688637},
-    {10, 0.46088390652060274, -0.230295671226485, 0.23203937578661157, -18.37254232151793},
-    {29, 0.1845417544862962, 0.04604648080782149, 0.12064919715395403, -4.147061624916658},
-    {42, 0.6842529149106041, -0.45366467961648643, 0.3519225858650951, -18.085539959513987},
+    {3, 0.1871352976968258, 0.0434529375972919, 0.12116777328966886, -9.33422230688637},
+    {10, 0.460883905366662, -0.23029567007254434, 0.23203937519763784, -18.372542323000605},
+    {29, 0.18454175333235553, 0.04604648196176216, 0.12064919692697945, -4.147061624916658},
+    {42, 0.6842529137566634, -0.45366467846254577, 0.3519225852257573, -18.085539960996663},
 };
 // Imperial with DG 2 inch and LG 1 inch.
 const CandidateRow SmallPinionImperial[] = {
-    {4, 0.11644205514695069, 0.07963637622559835, 0.09802712055391259, -0.17946187076181563},
-    {22, 0.1169401065049845, 0.07913832486756454, 0.09802760619103625, -0.20937218255545156},
-    {42, 0.15956251546520048, 0.036515915907348574, 0.09811716550512443, -0.2791629100739354},
+    {4, 0.11638228726735154, 0.0796961441051975, 0.09802706314708362, -0.17946187076181563},
+    {22, 0.11688033862538535, 0.07919809274716369, 0.0980275472283231, -0.20937218255545156},
+    {42, 0.15950274758560132, 0.03657568378694772, 0.09811697354337358, -0.2791629100739354},
+};
+// SI with a 100 mm steel pinion behind a 1:5 reducer (1/RN 0.2), ML 20 kg, MT 10 kg: JG enters as
+// JG / 25, the reducer's JR in full.
+const CandidateRow GearedPinion[] = {
+    {5, 0.5808661859947696, 0.11089851988758354, 0.36761271771210496, -14.001333460329555},
+    {10, 0.83114321716615, -0.1393785112837968, 0.44375029953515427, -18.489359958119884},
+    {42, 1.0545122255561514, -0.3627475196737982, 0.5369401816150685, -18.20235759611594},
+};
+const CandidateRow GearedPinionWithReducerInertia[] = {
+    {5, 0.6457047951065262, 0.046059910775826995, 0.3834352407901872, -14.001333460329555},
+    {10, 0.8959818262779066, -0.20421712039555337, 0.46895648675543306, -18.40605012880089},
+    {42, 1.119350834667908, -0.4275861287855548, 0.5667779113886247, -18.119047766796946},
 };
 
 } // namespace
@@ -103,7 +115,7 @@ TEST_F(RackPinionTest, ProcessMemoAndResultLog)
         "3. 負載端相對於馬達端之轉動慣量計算",
         "  JG = π x LG x ρ x DG^4 / 32 = 1.77971223825862E-7(kg*m^2)",
         "  JF = ( ML + MT ) x (ΔS/2π)^2 = 0.1(kg*m^2)",
-        "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = 0.100000355942448(kg*m^2)",
+        "  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = 0.100000177971224(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
         "  TL = ( F + μ x ( MT + ML ) x g ) x ΔS/2π x 1/η = 1.15294117647059(N.m)",
@@ -133,18 +145,70 @@ TEST_F(RackPinionTest, ProcessMemoAndResultLog)
     EXPECT_EQ(w->ResultLines, log);
 }
 
-TEST_F(RackPinionTest, TheReducerInertiaDoesNotEnterThePinionDoesTwice)
+TEST_F(RackPinionTest, ReducerInertiaCountsInFullThePinionThroughTheReducer)
 {
-    setInput("JR", "0.5");
-    setInput("1/RN", "0.5");
-    setInput("LG", "500");
-    setInput("ρ", "7850");
-    calculate();
-    // JG = π 0.5 7850 0.2^4 / 32 = 0.6165375...; JL = 0.025 + JG + JG / 4, whatever JR.
-    EXPECT_EQ(result("JG"), "0.616537558266997");
-    EXPECT_EQ(result("JF"), "0.025");
-    EXPECT_EQ(result("JL"), "0.795671947833746");
-    EXPECT_TRUE(contains(memo(), "  JL = JF + ( JS + JG +JC + JG x (1/RN)^2) = 0.795671947833746(kg*m^2)"));
+    struct Case {
+        const char *JR, *JL;
+        std::vector<CandidateRow> candidates;
+        std::vector<AnsiString> suggested;
+    };
+    const Case cases[] = {
+        // JL = JR + JG x 0.2^2 + JF = 0 + 0.00385335973916873 / 25 + 0.003
+        {"0",
+         "0.00315413438956675",
+         {std::begin(GearedPinion), std::end(GearedPinion)},
+         {
+             "Kelo-P Pemra-1000-50 1000 0.00026 3.3 18 ",
+             "Kelo-P Pemra-2000-45 2000 0.00047 6.8 21 ",
+             "Kelo-P Pemra-3000-45 3000 0.00116 9.5 28 ",
+             "Kelo-Q Vorn-1000-50 1000 0.000265 3.18 18 ",
+             "Kelo-Q Vorn-2000-50 2000 0.000445 6.37 21 ",
+             "Kelo-Q Vorn-2000-30b 2000 0.0003468 9.55 21 ",
+             "Kelo-R Vorn-1000-50 1000 0.000265 3.18 13.5 ",
+             "Kelo-R Vorn-2000-50 2000 0.000445 6.37 22.5 ",
+             "Kelo-R Vorn-2000-30b 2000 0.0003468 9.55 22.5 ",
+             "Kelo-T Vorn-3000-30 3000 0.005495 19.1 28 ",
+             "Kelo-T Vorn-4500-30 4500 0.007775 28.65 28 ",
+         }},
+        // A reducer of 0.001 kg·m² lifts JL/15 above the 1000 W rotors of 0.00026 and 0.000265.
+        {"0.001",
+         "0.00415413438956675",
+         {std::begin(GearedPinionWithReducerInertia), std::end(GearedPinionWithReducerInertia)},
+         {
+             "Kelo-P Pemra-2000-45 2000 0.00047 6.8 21 ",
+             "Kelo-P Pemra-3000-45 3000 0.00116 9.5 28 ",
+             "Kelo-P Pemra-1000-30 1000 0.000598 4.8 18 ",
+             "Kelo-Q Vorn-2000-50 2000 0.000445 6.37 21 ",
+             "Kelo-Q Vorn-2000-30b 2000 0.0003468 9.55 21 ",
+             "Kelo-R Vorn-2000-50 2000 0.000445 6.37 22.5 ",
+             "Kelo-R Vorn-2000-30b 2000 0.0003468 9.55 22.5 ",
+             "Kelo-T Vorn-3000-30 3000 0.005495 19.1 28 ",
+             "Kelo-T Vorn-4500-30 4500 0.007775 28.65 28 ",
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.JR);
+        InitParamAndMotorTables();
+        w->tbSI->Click();
+        w->pcModPic->UserSelect(1);
+        setInput("DG", "100");
+        setInput("LG", "50");
+        setInput("ρ", "7850");
+        setInput("ML", "20");
+        setInput("MT", "10");
+        setInput("1/RN", "0.2");
+        setInput("JR", c.JR);
+        calculate();
+        EXPECT_EQ(result("ΔS"), "0.0628318530717959");
+        EXPECT_EQ(result("JG"), "0.00385335973916873");
+        EXPECT_EQ(result("JF"), "0.003");
+        EXPECT_EQ(result("JL"), c.JL);
+        EXPECT_EQ(result("TL"), "0.345882352941177");
+        EXPECT_TRUE(contains(memo(), AnsiString("  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = ") + c.JL +
+                                         "(kg*m^2)"));
+        expectCandidates(c.candidates);
+        EXPECT_EQ(suggestions(), c.suggested);
+    }
 }
 
 TEST_F(RackPinionTest, SmallPinionInSi)
@@ -152,7 +216,7 @@ TEST_F(RackPinionTest, SmallPinionInSi)
     setInput("DG", "20");
     calculate();
     EXPECT_EQ(result("JF"), "0.001");
-    EXPECT_EQ(result("JL"), "0.00100000003559425");
+    EXPECT_EQ(result("JL"), "0.00100000001779712");
     EXPECT_EQ(result("TL"), "0.115294117647059");
     EXPECT_EQ(result("NV"), "159.154943091895");
     expectCandidates({std::begin(SmallPinion), std::end(SmallPinion)});
@@ -177,24 +241,24 @@ TEST_F(RackPinionTest, SmallPinionInImperial)
     calculate();
     const ResultRow rows[] = {
         {"ΔS", "", "0.523598775598299"},  {"JG", "", "0.000247182255313697"},
-        {"JF", "", "0.0694444444444444"}, {"JL", "", "0.0699388089550718"},
+        {"JF", "", "0.0694444444444444"}, {"JL", "", "0.0696916266997581"},
         {"TL", "", "0.0980392156862745"}, {"NV", "", "19.0985931710274"},
     };
     for (const auto &r : rows)
         EXPECT_EQ(result(r.symbol), r.imperial) << r.symbol;
     expectCandidates({std::begin(SmallPinionImperial), std::end(SmallPinionImperial)});
     const std::vector<AnsiString> expected = {
-        "Kelo-P Pemra-1000-50 1000 0.006169886762 23.86891808664 18 ",
-        "Kelo-P Pemra-2000-45 2000 0.011153256839 49.18443726944 21 ",
-        "Kelo-P Pemra-3000-45 3000 0.027527187092 68.7135520676 28 ",
-        "Kelo-Q Vorn-1000-50 1000 0.0062885384305 23.000957428944 18 ",
-        "Kelo-Q Vorn-2000-50 2000 0.0105599984965 46.074244912696 21 ",
-        "Kelo-Q Vorn-2000-30b 2000 0.00822967972716 69.07520234164 21 ",
-        "Kelo-R Vorn-1000-50 1000 0.0062885384305 23.000957428944 13.5 ",
-        "Kelo-R Vorn-2000-50 2000 0.0105599984965 46.074244912696 22.5 ",
-        "Kelo-R Vorn-2000-30b 2000 0.00822967972716 69.07520234164 22.5 ",
-        "Kelo-T Vorn-3000-30 3000 0.1303981836815 138.15040468328 28 ",
-        "Kelo-T Vorn-4500-30 4500 0.1845033445175 207.22560702492 28 ",
+        "Kelo-P Pemra-1000-50 1000 0.006169886762 2.43395509261498 18 ",
+        "Kelo-P Pemra-2000-45 2000 0.011153256839 5.01542261508541 21 ",
+        "Kelo-P Pemra-3000-45 3000 0.027527187092 7.00684041813402 28 ",
+        "Kelo-Q Vorn-1000-50 1000 0.0062885384305 2.3454476347017 18 ",
+        "Kelo-Q Vorn-2000-50 2000 0.0105599984965 4.69827089089618 21 ",
+        "Kelo-Q Vorn-2000-30b 2000 0.00822967972716 7.04371852559789 21 ",
+        "Kelo-R Vorn-1000-50 1000 0.0062885384305 2.3454476347017 13.5 ",
+        "Kelo-R Vorn-2000-50 2000 0.0105599984965 4.69827089089618 22.5 ",
+        "Kelo-R Vorn-2000-30b 2000 0.00822967972716 7.04371852559789 22.5 ",
+        "Kelo-T Vorn-3000-30 3000 0.1303981836815 14.0874370511958 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), expected);
     EXPECT_TRUE(contains(memo(), "  TL = ( F + μ x ( MT + ML ) ) x ΔS/2π x 1/η = 0.0980392156862745(lb*ft)"));
@@ -208,12 +272,12 @@ TEST_F(RackPinionTest, DetailLinesOfACandidate)
     const std::vector<AnsiString> peak = {
         Rule,
         "7. 馬達加減速度最大扭矩計算",
-        "    Pemra-0750-50 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.187135298850766(N.m)",
-        "    Pemra-0750-50 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = 0.0434529364433512(N.m)",
+        "    Pemra-0750-50 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.187135297696826(N.m)",
+        "    Pemra-0750-50 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = 0.0434529375972919(N.m)",
         " ",
         " " + Rule, // step 8 opens every record's details with an indented rule
         "8. 單一行程扭力均方根值",
-        "    Pemra-0750-50 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD ) / tP) = 0.121167773524137(N.m)",
+        "    Pemra-0750-50 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD ) / tP) = 0.121167773289669(N.m)",
         Rule,
         "9. 伺服回生能量計算",
     };

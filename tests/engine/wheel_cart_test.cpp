@@ -182,10 +182,10 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
     EXPECT_TRUE(near(MotorSpecs[9].Trms, 0.17178098241016118)) << MotorSpecs[9].Trms;
     EXPECT_TRUE(near(MotorSpecs[42].TA, 0.31699867172090646)) << MotorSpecs[42].TA;
     const std::vector<AnsiString> imperial = {
-        "Kelo-P Pemra-2000-30 2000 0.037493927246 67.99025151952 21 ",
-        "Kelo-P Pemra-3000-30 3000 0.102752344921 103.43197837544 28 ",
-        "Kelo-T Vorn-3000-30 3000 0.1303981836815 138.15040468328 28 ",
-        "Kelo-T Vorn-4500-30 4500 0.1845033445175 207.22560702492 28 ",
+        "Kelo-P Pemra-2000-30 2000 0.037493927246 6.9330842032063 21 ",
+        "Kelo-P Pemra-3000-30 3000 0.102752344921 10.5471387346649 28 ",
+        "Kelo-T Vorn-3000-30 3000 0.1303981836815 14.0874370511958 28 ",
+        "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), imperial);
 }
@@ -210,26 +210,28 @@ TEST_F(WheelCartTest, WheelInertiaCases)
     }
 }
 
-TEST_F(WheelCartTest, FaultsShowTheMechanismsBoxAlone)
+TEST_F(WheelCartTest, FaultsEndInTheMechanismsBox)
 {
     struct Case {
-        const char *symbol, *text, *lastStep;
+        const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"η", "0", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"η", "-0", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"DO", "0", "5. 馬達最高轉速"},
-        {"DO", "1e-320", "5. 馬達最高轉速"},
-        {"DO", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
-        {"μ", "1e308", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"V", "0", "2. 加減速度時間計算"},
+        {"η", "0", "Floating point division by zero", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"η", "-0", "Floating point division by zero", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"DO", "0", "Floating point division by zero", "5. 馬達最高轉速"},
+        {"DO", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},
+        {"DO", "1e308", "Floating point overflow", "3. 負載端相對於馬達端之轉動慣量計算"},
+        {"μ", "1e308", "Floating point overflow", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"V", "0", "Floating point division by zero", "2. 加減速度時間計算"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
         reset();
         setInput(c.symbol, c.text);
         calculate();
-        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Calculate 3-wheel cart Error!"});
+        EXPECT_EQ(MessageTexts(),
+                  std::vector<AnsiString>{AnsiString("Calculate 3-wheel cart Error!Calculation Error! \n\n") +
+                                          c.reason});
         std::vector<AnsiString> headings;
         for (const auto &line : memo()) {
             if (line.size() > 2 && line[0] >= '1' && line[0] <= '9' && line[1] == '.')
@@ -290,11 +292,9 @@ class WheelCartTextsTest : public EngineTest
     bool WithTextFiles() const override { return true; }
 };
 
-TEST_F(WheelCartTextsTest, BoxShowsTheMechanismNameAlone)
+TEST_F(WheelCartTextsTest, TitleNamesTheMechanismFromTheMessageFile)
 {
     w->pcModPic->UserSelect(WheelCart);
-    setInput("η", "0");
     calculate();
-    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{GetMsg("Selvane_F", 5, "")});
     EXPECT_EQ(memo().front(), GetMsg("Selvane_F", 5, "") + " Calculation 3-Wheel Cart");
 }

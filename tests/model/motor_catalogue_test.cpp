@@ -46,8 +46,8 @@ TEST_F(MotorSpecTable, ImperialCopiesAreTheRoundedProducts)
         int row;
         double jm, ttyp, tmax;
     } cases[] = {
-        {0, 7.11910011e-05, 2.3000957428944, 6.87135520676},
-        {2, 0.0008068313458, 9.185916960616, 27.630080936656},
+        {0, 7.11910011e-05, 0.23454476347017048, 0.7006840418134023},
+        {2, 0.0008068313458, 0.9367039295821273, 2.8174874102391545},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);

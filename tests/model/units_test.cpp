@@ -135,8 +135,8 @@ TEST(SetMotorUnitSystem, SwitchesValuesAndTorqueTexts)
     EXPECT_EQ(m.TorqueUnit, "[lb.ft]");
     EXPECT_EQ(m.TorqueNowUnit, "(lb.ft)");
     EXPECT_EQ(m.JM, 7.11910011e-05);
-    EXPECT_EQ(m.Ttyp, 2.3000957428944);
-    EXPECT_EQ(m.Tmax, 6.87135520676);
+    EXPECT_EQ(m.Ttyp, 0.23454476347017048);
+    EXPECT_EQ(m.Tmax, 0.7006840418134023);
 
     // Any other system keeps the values it had and empties the texts.
     SetMotorUnitSystem(m, 3);
@@ -144,8 +144,8 @@ TEST(SetMotorUnitSystem, SwitchesValuesAndTorqueTexts)
     EXPECT_EQ(m.TorqueUnit, "");
     EXPECT_EQ(m.TorqueNowUnit, "");
     EXPECT_EQ(m.JM, 7.11910011e-05);
-    EXPECT_EQ(m.Ttyp, 2.3000957428944);
-    EXPECT_EQ(m.Tmax, 6.87135520676);
+    EXPECT_EQ(m.Ttyp, 0.23454476347017048);
+    EXPECT_EQ(m.Tmax, 0.7006840418134023);
 
     SetMotorUnitSystem(m, 1);
     EXPECT_EQ(m.TorqueUnit, "[N.m]");

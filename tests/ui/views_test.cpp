@@ -75,11 +75,11 @@ TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
     EXPECT_EQ(g->Cells(5, 0), "Tmax 最大扭矩(lb.ft)");
     EXPECT_EQ(g->Cells(6, 0), "EP 電容儲存能量(J)");
     EXPECT_EQ(Column(g, 3, 1, 1)[0], "7.11910011E-5");
-    EXPECT_EQ(g->Cells(4, 1), "2.3000957428944");
-    EXPECT_EQ(g->Cells(5, 1), "6.87135520676");
+    EXPECT_EQ(g->Cells(4, 1), "0.23454476347017"); // 0.318 N.m in lbf.ft
+    EXPECT_EQ(g->Cells(5, 1), "0.700684041813402");
     EXPECT_EQ(g->Cells(3, 43), "0.1845033445175");
-    EXPECT_EQ(g->Cells(4, 43), "207.22560702492");
-    EXPECT_EQ(g->Cells(5, 43), "518.027852534896");
+    EXPECT_EQ(g->Cells(4, 43), "21.1311555767937");
+    EXPECT_EQ(g->Cells(5, 43), "52.8242011312378");
     EXPECT_EQ(g->Cells(6, 43), "28");
     EXPECT_EQ(MotorSpecs[0].TorqueNowUnit, "(lb.ft)");
 

@@ -1,0 +1,38 @@
+#include "EngineFixture.h"
+
+// With the English Message.ini the fault message of a mechanism is its name, so the box must add
+// that the calculation failed; the ball screw, rack and pinion and elevator keep their own forms.
+class FaultBoxTest : public EngineTest
+{
+  protected:
+    bool WithTextFiles() const override { return true; }
+};
+
+TEST_F(FaultBoxTest, EveryMechanismSaysThatItFailedAndWhy)
+{
+    const AnsiString zero = "Floating point division by zero";
+    const struct {
+        int index;
+        const char *symbol, *text;
+        AnsiString box;
+    } cases[] = {
+        {0, "η", "0", "Ball Screw Calculation Error!"},
+        {1, "η", "0", "Rack and Pinion Calculation Error!"},
+        {2, "DR", "1e-320", "Roll Feed Calculation Error! \n\nFloating point overflow"}, // V / ΔS
+        {3, "η", "0", "Rotary Table Calculation Error! \n\n" + zero},
+        {4, "DO", "0", "Wheel Cart Calculation Error! \n\n" + zero}, // V / ΔS
+        {5, "DR", "0", "Conveyor Calculation Error! \n\n" + zero},   // V / ΔS
+        {6, "η", "0", "Elevator \n\n" + zero},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.index);
+        InitParamAndMotorTables(); // the failed input stays in the table
+        w->tbSI->Click();
+        w->pcModPic->UserSelect(c.index);
+        messages.clear();
+        setInput(c.symbol, c.text);
+        calculate();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{c.box});
+        EXPECT_TRUE(suggestions().empty());
+    }
+}
