@@ -123,6 +123,8 @@ void restoreEnteredValues(TSelvane_F &w)
 
 void TSelvane_F::bbCalculateClick(TObject *)
 {
+    // The calculation reads the cells: a value left half typed goes back to the stored one first.
+    CellEditExit(CellEdit);
     PageControl1->SetActivePageIndex(0);
     ResultLines.clear();
     for (auto &m : MotorSpecs) {

@@ -102,6 +102,9 @@ class EditWidget : public QLineEdit
     {
         pressed_.clear();
         QLineEdit::focusOutEvent(e);
+        if (owner && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason &&
+            e->reason() != Qt::MenuBarFocusReason)
+            FireEvent(owner->OnExit, owner);
     }
 
   private:
