@@ -114,6 +114,44 @@ TEST_F(InertiaHandOffTest, AcceptHandsBackTheLastCalculationNotLaterTyping)
     EXPECT_EQ(SizeItems[45].dV, 1.5);
 }
 
+TEST_F(InertiaHandOffTest, ClosingWithAnUnfinishedNumberReportsItOnce)
+{
+    const struct {
+        const char *how;
+        std::function<int()> close;
+        double handedBack;
+    } ways[] = {
+        {"accept",
+         [this] {
+             d->bbReplace->Click();
+             return mrNone;
+         },
+         54},
+        {"cancel",
+         [this] {
+             d->bbCancel->Click();
+             return mrNone;
+         },
+         0},
+        {"close box", [] { return mrCancel; }, 0},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.how);
+        SizeItems[45].dV = 0;
+        OnNextModal([&](TForm *) {
+            SelectValue(d->sgInertia, "R0");
+            Type("1e-");
+            EXPECT_TRUE(messages.empty());
+            return way.close();
+        });
+        Area(1, 11)->Click();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+        EXPECT_EQ(InertiaItems[EntryR0].dV, 6);
+        EXPECT_EQ(SizeItems[45].dV, way.handedBack);
+        messages.clear();
+    }
+}
+
 TEST_F(InertiaHandOffTest, JrAreasOfDifferentPagesFeedTheSameParameter)
 {
     ClickAndAccept(1, 11);

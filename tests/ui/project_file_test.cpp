@@ -452,3 +452,13 @@ TEST_F(ProjectFileTest, LoadingClearsTheResults)
     EXPECT_TRUE(w->moRlt->Lines.Items().empty());
     EXPECT_EQ(w->sgPar3->Cells(1, 1), "");
 }
+
+TEST_F(ProjectFileTest, LoadingClearsTheTotalOfTheLastCalculation)
+{
+    const std::string path = dir.filePath("total.siz");
+    save(path);
+    w->bbCalculate->Click();
+    ASSERT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  9 Sets");
+    load(path);
+    EXPECT_EQ(w->stRlt->Caption(), "");
+}
