@@ -102,9 +102,14 @@ class EditWidget : public QLineEdit
     {
         pressed_.clear();
         QLineEdit::focusOutEvent(e);
+        // Raised once the click that moved the focus is done: a message box shown by the handler
+        // in the middle of it would swallow the release and leave the clicked button down.
         if (owner && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason &&
             e->reason() != Qt::MenuBarFocusReason)
-            FireEvent(owner->OnExit, owner);
+            QTimer::singleShot(0, this, [this] {
+                if (owner)
+                    FireEvent(owner->OnExit, owner);
+            });
     }
 
   private:

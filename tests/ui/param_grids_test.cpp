@@ -282,7 +282,11 @@ TEST_F(MainWindowTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack
         {"another cell", [&] { w->sgPar1->UserSelectCell(1, row + 2); }},
         {"the unit cell", [&] { w->sgPar1->UserSelectCell(2, row); }},
         {"Calculate", [&] { w->bbCalculate->Click(); }},
-        {"another control", [&] { w->cbLag->SetFocus(); }},
+        {"another control",
+         [&] {
+             w->cbLag->SetFocus();
+             QApplication::processEvents();
+         }},
     };
     for (const auto &way : ways) {
         SCOPED_TRACE(way.how);
