@@ -48,6 +48,8 @@ void TSelvane_F::img1_JR_RNClick(TObject *Sender)
     if (!target)
         return;
 
+    // Before the result comes in, which the edit must not undo.
+    CellEditExit(CellEdit);
     Selvane_Inertia_F->SetCaption(GetMsg("Selvane_F", 91, "慣量計算:") + target->suffix);
     const int result = Selvane_Inertia_F->ShowModal();
     // Closed with a value half typed: reported now; the entry kept its value.

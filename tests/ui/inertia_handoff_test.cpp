@@ -1,5 +1,6 @@
 #include "inertia/InertiaDialogFixture.h"
 #include "model/Units.h"
+#include "ui/GridDriving.h"
 #include "ui/Selvane_ABOUT.h"
 
 namespace
@@ -150,6 +151,17 @@ TEST_F(InertiaHandOffTest, ClosingWithAnUnfinishedNumberReportsItOnce)
         EXPECT_EQ(SizeItems[45].dV, way.handedBack);
         messages.clear();
     }
+}
+
+TEST_F(InertiaHandOffTest, ResultReplacesAValueHalfTypedInTheMainWindow)
+{
+    const int row = RowOfSymbol(w->sgPar1, "JR");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "1e-");
+    ClickAndAccept(1, 11, [this] { EXPECT_EQ(messages.size(), 1u); }); // reported as the dialog opens
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+    EXPECT_EQ(SizeItems[45].dV, 54);
+    EXPECT_EQ(Shown("JR"), "54");
 }
 
 TEST_F(InertiaHandOffTest, JrAreasOfDifferentPagesFeedTheSameParameter)
