@@ -123,7 +123,7 @@ void restoreEnteredValues(TSelvane_F &w)
 
 void TSelvane_F::bbCalculateClick(TObject *)
 {
-    // The calculation reads the cells: a value left half typed goes back to the stored one first.
+    // The calculation reads the cells: an edit left with text that is no number is undone first.
     CellEditExit(CellEdit);
     PageControl1->SetActivePageIndex(0);
     ResultLines.clear();

@@ -89,7 +89,7 @@ bool confirmOverwrite(const AnsiString &fileName)
 // writes a temporary file and renames it over the target only once it is complete.
 void TSelvane_F::tbSaveClick(TObject *)
 {
-    CellEditExit(CellEdit); // a value left half typed goes back before it is saved
+    CellEditExit(CellEdit); // an edit left with text that is no number is undone before saving
     if (!SaveDialog1->Execute())
         return;
     const AnsiString fileName = SaveDialog1->FileName;
