@@ -123,6 +123,8 @@ void restoreEnteredValues(TSelvane_F &w)
 
 void TSelvane_F::bbCalculateClick(TObject *)
 {
+    // The calculation reads the cells: an edit left with text that is no number is undone first.
+    CellEditExit(CellEdit);
     PageControl1->SetActivePageIndex(0);
     ResultLines.clear();
     for (auto &m : MotorSpecs) {

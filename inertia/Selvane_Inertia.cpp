@@ -155,6 +155,7 @@ void TSelvane_Inertia_F::buildLayout()
     edValue = Make<TEdit>(this, "edValue", 218, 276, 143, 21);
     edValue->SetVisible(false);
     edValue->OnKeyUp = [this](TObject *s, unsigned short &key, int shift) { edValueKeyUp(s, key, shift); };
+    edValue->OnExit = [this](TObject *s) { edValueExit(s); };
     cbCBX = Make<TComboBox>(this, "cbCBX", 115, 276, 97, 21);
     cbCBX->SetStyle(csDropDownList);
     cbCBX->SetVisible(false);
@@ -292,6 +293,7 @@ void TSelvane_Inertia_F::sgInertiaSelectCell(TObject *Sender, int ACol, int ARow
     auto *grid = dynamic_cast<TStringGrid *>(Sender);
     if (!grid)
         return;
+    edValueExit(edValue);
     CurGrid = grid;
     EditCol = ACol;
     EditRow = ARow;
@@ -311,10 +313,14 @@ void TSelvane_Inertia_F::sgInertiaSelectCell(TObject *Sender, int ACol, int ARow
     } else {
         placeOverValueCell(edValue, grid, ARow);
         edValue->SetText(grid->Cells(1, ARow));
+        const int entry = entryOfRow(grid, ARow);
+        editStart_ = entry >= 0 ? InertiaItems[entry].dV : 0;
         edValue->SetColor(clInactiveCaptionText);
         edValue->Show();
         cbCBX->Hide();
         edValue->SetFocus();
+        // Typing replaces the value, as when an edit box is entered.
+        edValue->LineEdit()->selectAll();
     }
 
     const int shape = cbMode->ItemIndex();
@@ -326,6 +332,8 @@ void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
 {
     if (!CurGrid)
         return;
+    if (Key == 13 || (Key == 38 && EditRow > 1))
+        edValueExit(edValue);
     if (Key == 38 && EditRow > 1) {
         CurGrid->SetFocus();
         const int row = EditRow - 1;
@@ -338,14 +346,45 @@ void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
         return;
     CurGrid->SetCells(EditCol, EditRow, edValue->Text());
 
-    const AnsiString link = CurGrid->Cells(4, EditRow);
+    const int entry = entryOfRow(CurGrid, EditRow);
+    if (entry < 0)
+        return;
+    const AnsiString text = edValue->Text();
+    // "-" or "1e" is a number being typed: it is judged when the editor is left.
+    if (!IsUnfinishedFloat(text))
+        InertiaItems[entry].dV = StrToFloat(Trim(text));
+}
+
+// Leaving the editor (another cell, Enter, Up, another control, Calculate, closing the dialog) with
+// text that is not a number undoes the edit: the entry and its cell go back to the value the edit
+// started from. Text that never becomes a number was reported as it was typed; a number left
+// unfinished is reported now.
+void TSelvane_Inertia_F::edValueExit(TObject *)
+{
+    if (!edValue->Visible() || !CurGrid || EditCol != 1)
+        return;
+    const int entry = entryOfRow(CurGrid, EditRow);
+    const AnsiString text = edValue->Text();
+    double value = 0;
+    if (entry < 0 || TryStrToFloat(text, value))
+        return;
+    // Put back before the message shows: its box takes the focus and so leaves the editor again.
+    InertiaItems[entry].dV = editStart_;
+    const AnsiString stored = FloatToStr(editStart_);
+    CurGrid->SetCells(EditCol, EditRow, stored);
+    edValue->SetText(stored);
+    edValue->LineEdit()->selectAll();
+    if (IsUnfinishedFloat(text))
+        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
+}
+
+// Entry of InertiaItems behind a grid row, from its link cell ("2, IDX=4"); -1 for none.
+int TSelvane_Inertia_F::entryOfRow(const TStringGrid *grid, int row) const
+{
+    const AnsiString link = grid->Cells(4, row);
     const int eq = Pos("=", link);
     const int entry = eq > 0 ? StrToIntDef(SubString(link, eq + 1, static_cast<int>(link.size())), -1) : -1;
-    if (entry < 0 || entry >= InertiaEntryCount)
-        return;
-    const AnsiString text = Trim(edValue->Text());
-    if (!text.empty())
-        InertiaItems[entry].dV = StrToFloat(text);
+    return entry >= 0 && entry < InertiaEntryCount ? entry : -1;
 }
 
 void TSelvane_Inertia_F::cbCBXChange(TObject *)
@@ -385,6 +424,7 @@ void TSelvane_Inertia_F::cbCalWeightClick(TObject *)
 
 void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
 {
+    edValueExit(edValue);
     switch (cbMode->ItemIndex()) {
     case 0:
         storeSolidCylinderMass();
@@ -408,6 +448,7 @@ void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
 
 void TSelvane_Inertia_F::bbCalClick(TObject *)
 {
+    edValueExit(edValue);
     // A fault (a zero G2 or D2, a value out of range) is reported here and keeps the last result, so
     // that a shape change or an activation goes on with the grids and the density list.
     try {

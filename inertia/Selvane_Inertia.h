@@ -33,6 +33,7 @@ class TSelvane_Inertia_F : public TForm
     void RefreshGrids();
     void sgInertiaSelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect);
     void edValueKeyUp(TObject *Sender, unsigned short &Key, int Shift);
+    void edValueExit(TObject *Sender);
     void cbCBXChange(TObject *Sender);
     void cbCBXDropDown(TObject *Sender);
     void cbCBXCloseUp(TObject *Sender);
@@ -49,10 +50,13 @@ class TSelvane_Inertia_F : public TForm
     void loadShapePicture(int shape);
     void appendRow(TStringGrid *grid, int entry);
     void placeOverValueCell(TControl *editor, TStringGrid *grid, int row);
+    int entryOfRow(const TStringGrid *grid, int row) const;
 
     TStringGrid *CurGrid = nullptr;
     int EditCol = 0;
     int EditRow = 0;
+    // Value of the edited entry when the editor was placed: what a failed edit goes back to.
+    double editStart_ = 0;
     // Density texts of the cbCBX items, in item order.
     std::vector<AnsiString> densityTexts_;
     // Shapes whose missing picture was already reported.

@@ -1,5 +1,7 @@
 #include "platform/Grids.h"
 
+#include "platform/SysUtils.h"
+
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 class GridModel : public QAbstractTableModel
 {
@@ -56,12 +59,48 @@ class GridModel : public QAbstractTableModel
     TStringGrid *grid_;
 };
 
+namespace
+{
+
+// Text drawn in a box of the given width: the whole text when it fits; for a number the first of its
+// shorter forms that fits, so that a clipped number never loses its exponent or its magnitude; else
+// the text cut off with "...".
+QString FittedCellText(const QString &text, const QFontMetrics &metrics, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    for (const AnsiString &form : ShorterNumberForms(text.toStdString())) {
+        const QString shorter = QString::fromStdString(form);
+        if (metrics.horizontalAdvance(shorter) <= width)
+            return shorter;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+} // namespace
+
 // Cell text as the old grid drew it, two pixels in from the cell's left edge, so that the column
-// widths of the layouts hold the texts they were made for; text that does not fit ends in "...".
+// widths of the layouts hold the texts they were made for. A cell whose text does not fit shows
+// all of it as a tooltip.
 class GridDelegate : public QStyledItemDelegate
 {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    static QRect TextBox(const QStyleOptionViewItem &opt) { return opt.rect.adjusted(2, 0, -1, 0); }
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QRect box = TextBox(opt);
+        if (opt.fontMetrics.horizontalAdvance(opt.text) > box.width())
+            QToolTip::showText(event->globalPos(), opt.text, view->viewport(), opt.rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyleOptionViewItem opt = option;
@@ -70,7 +109,7 @@ class GridDelegate : public QStyledItemDelegate
         opt.text.clear();
         QStyle *style = opt.widget ? opt.widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
-        const QRect box = opt.rect.adjusted(2, 0, -1, 0);
+        const QRect box = TextBox(opt);
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : opt.state & QStyle::State_Active   ? QPalette::Active
                                                                                 : QPalette::Inactive;
@@ -79,7 +118,7 @@ class GridDelegate : public QStyledItemDelegate
         painter->setPen(opt.palette.color(
             group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
-                          opt.fontMetrics.elidedText(text, Qt::ElideRight, box.width()));
+                          FittedCellText(text, opt.fontMetrics, box.width()));
         painter->restore();
     }
 };

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -102,9 +103,26 @@ class EditWidget : public QLineEdit
     {
         pressed_.clear();
         QLineEdit::focusOutEvent(e);
+        // Raised once the click that moved the focus is done: a message box shown by the handler
+        // in the middle of it would swallow the release and leave the clicked button down.
+        if (owner && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason &&
+            e->reason() != Qt::MenuBarFocusReason)
+            whenMouseUp([this] {
+                if (owner)
+                    FireEvent(owner->OnExit, owner);
+            });
     }
 
   private:
+    void whenMouseUp(const std::function<void()> &f)
+    {
+        QTimer::singleShot(QGuiApplication::mouseButtons() == Qt::NoButton ? 0 : 20, this, [this, f] {
+            if (QGuiApplication::mouseButtons() == Qt::NoButton)
+                f();
+            else
+                whenMouseUp(f);
+        });
+    }
     std::set<int> pressed_;
 };
 

@@ -74,6 +74,9 @@ class TEdit : public TWinControl
     // Comes once per key press that this editor received; auto-repeat releases are dropped.
     TKeyEvent OnKeyUp;
     TNotifyEvent OnChange;
+    // The focus went to another control of the program, raised when the event loop next runs; not
+    // raised when only the window loses the focus (another window, a message box, a menu).
+    TNotifyEvent OnExit;
 
   private:
     QLineEdit *edit_;

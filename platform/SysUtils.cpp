@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -199,6 +200,111 @@ bool TryStrToFloat(const AnsiString &text, double &value)
         return false; // beyond the double range; underflow gives 0 or a denormal and is accepted
     value = v;
     return true;
+}
+
+bool IsUnfinishedFloat(const AnsiString &text)
+{
+    const std::string s = Trim(text);
+    if (isFloatSyntax(s))
+        return false;
+    // Walk the grammar of isFloatSyntax; the text is unfinished when it ends inside it.
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (i == s.size())
+        return true;
+    if (digits == 0 || (s[i] != 'e' && s[i] != 'E'))
+        return false;
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    return i == s.size();
+}
+
+namespace
+{
+
+// "6.332574e-06" -> "6.332574E-6": no trailing zeros in the mantissa, the exponent as FloatToStr
+// writes it.
+std::string scientificText(double v, int significant)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+    std::string text(buf, res.ptr);
+    const std::size_t e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0')
+            mantissa.pop_back();
+        if (mantissa.back() == '.')
+            mantissa.pop_back();
+    }
+    return mantissa + "E" + std::to_string(std::atoi(text.c_str() + e + 1));
+}
+
+std::string fixedText(double v, int decimals)
+{
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc())
+        return "";
+    std::string text(buf, res.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+bool hasNonZeroDigit(const std::string &text)
+{
+    return text.find_first_of("123456789") != std::string::npos;
+}
+
+} // namespace
+
+std::vector<AnsiString> ShorterNumberForms(const AnsiString &text)
+{
+    std::vector<AnsiString> forms;
+    const std::string s = Trim(text);
+    double v = 0;
+    if (!TryStrToFloat(s, v))
+        return forms;
+    auto add = [&](const std::string &form) {
+        const std::size_t last = forms.empty() ? s.size() : forms.back().size();
+        // A value that is not zero never shows as zero.
+        if (!form.empty() && form.size() < last && (v == 0 || hasNonZeroDigit(form)))
+            forms.push_back(form);
+    };
+    const std::size_t e = s.find_first_of("eE");
+    const std::size_t point = s.find('.');
+    if (e == std::string::npos && point != std::string::npos) {
+        // Past 40 decimals a double shows nothing but zeros or its exponent form is shorter.
+        const int written = static_cast<int>(std::min<std::size_t>(s.size() - point - 1, 41));
+        for (int decimals = written - 1; decimals >= 0; --decimals)
+            add(fixedText(v, decimals));
+    }
+    // Mantissa and exponent: for a number written so, and for a plain one whose whole part is too wide.
+    int significant = 0;
+    for (std::size_t i = 0; i < std::min(e, s.size()); ++i)
+        significant += isDigit(s[i]) ? 1 : 0;
+    for (int digits = std::min(significant, 17); digits >= 1; --digits)
+        add(scientificText(v, digits));
+    return forms;
 }
 
 double StrToFloat(const AnsiString &text)

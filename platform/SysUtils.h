@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Text is UTF-8 held in std::string throughout the program.
 using AnsiString = std::string;
@@ -15,6 +16,13 @@ AnsiString FloatToStr(double value);
 double StrToFloat(const AnsiString &text);
 // Like StrToFloat, but returns false instead of throwing.
 bool TryStrToFloat(const AnsiString &text, double &value);
+// True for text that is not a number yet but can still become one by typing on ("", "-", ".",
+// "1e", "2.5E+"; blanks around ignored); false for a number and for text that never becomes one.
+bool IsUnfinishedFloat(const AnsiString &text);
+// Ever shorter texts of the number in text, for a cell too narrow to show it: fewer decimals for a
+// plain decimal, fewer mantissa digits for a mantissa and exponent (the exponent kept). Each form
+// is rounded and shorter than the one before; empty when text is not a number.
+std::vector<AnsiString> ShorterNumberForms(const AnsiString &text);
 
 AnsiString IntToStr(long long value);
 // Optional blanks around, a sign, decimal digits, or "$"/"0x" and a hex value up to FFFFFFFF (taken

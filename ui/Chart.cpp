@@ -181,6 +181,8 @@ void TSelvane_F::ClearResults()
 {
     clearPicture(imgFig);
     imgFig->Invalidate();
+    // The total belongs to the matches cleared below.
+    stRlt->SetCaption("");
     moRlt->Lines.Clear();
     meSingleRlt->Lines.Clear();
     for (int row = 1; row < sgMotorRlt->RowCount(); ++row) {

@@ -48,8 +48,13 @@ void TSelvane_F::img1_JR_RNClick(TObject *Sender)
     if (!target)
         return;
 
+    // Before the result comes in, which the edit must not undo.
+    CellEditExit(CellEdit);
     Selvane_Inertia_F->SetCaption(GetMsg("Selvane_F", 91, "慣量計算:") + target->suffix);
-    if (Selvane_Inertia_F->ShowModal() != mrOk)
+    const int result = Selvane_Inertia_F->ShowModal();
+    // Closed with a value half typed: reported now; the entry kept its value.
+    Selvane_Inertia_F->edValueExit(Selvane_Inertia_F);
+    if (result != mrOk)
         return;
     CSIZEITEM &item = SizeItems[target->id];
     item.dV = inShownUnit(InertiaItems[EntryI].dV, item);

@@ -110,6 +110,8 @@ int recordOfRow(const TSelvane_F &f, const TStringGrid *grid, int row)
 
 void TSelvane_F::FillParamGrids(int k)
 {
+    // The rows change under the value editor: that leaves it.
+    CellEditExit(CellEdit);
     GridsReady = false;
     // An editor left over a refilled grid would write into whatever parameter now has its row.
     CellEdit->SetVisible(false);
@@ -208,6 +210,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
     auto *grid = dynamic_cast<TStringGrid *>(Sender);
     if (!grid)
         return;
+    CellEditExit(CellEdit);
     EditCol = ACol;
     EditRow = ARow;
     EditGrid = grid;
@@ -237,6 +240,8 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
             CellEdit->SetColor(clInactiveCaptionText);
             CellEdit->SetBounds(grid->ColWidths(0) + line, cellTop, grid->ColWidths(1), step);
             CellEdit->SetText(grid->Cells(1, ARow));
+            const int edited = recordOfRow(*this, grid, ARow);
+            EditStartValue = edited >= 0 ? SizeItems[edited].dV : 0;
             CellEdit->SetVisible(true);
             CellEdit->Widget()->raise();
             cbCBX->SetVisible(false);
@@ -309,6 +314,8 @@ void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
         return;
     const bool up = Key == 38 && EditRow - 1 > 0;
     const bool down = Key == 40 && EditRow + 1 < grid->RowCount();
+    if (Key == 13 || up || down)
+        CellEditExit(CellEdit);
     if (up || down) {
         const int row = up ? EditRow - 1 : EditRow + 1;
         grid->SetFocus();
@@ -324,9 +331,33 @@ void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
         return;
     const AnsiString text = CellEdit->Text();
     grid->SetCells(EditCol, EditRow, text);
-    const AnsiString trimmed = Trim(text);
-    if (!trimmed.empty())
-        SizeItems[id].dV = StrToFloat(trimmed);
+    // "-" or "1e" is a number being typed: it is judged when the editor is left.
+    if (!IsUnfinishedFloat(text))
+        SizeItems[id].dV = StrToFloat(Trim(text));
+}
+
+// Leaving the editor (another cell, Enter, another control, Calculate) with text that is not a
+// number undoes the edit: the value it started from goes back into the record and the cell, so
+// that the cell never shows other than what is used (typing "1e-" has stored 1 on the way). Text
+// that never becomes a number was reported as it was typed; a number left unfinished is reported
+// now.
+void TSelvane_F::CellEditExit(TObject *)
+{
+    if (!CellEdit->Visible() || EditCol != 1)
+        return;
+    const int id = recordOfRow(*this, EditGrid, EditRow);
+    const AnsiString text = CellEdit->Text();
+    double value = 0;
+    if (id < 0 || TryStrToFloat(text, value))
+        return;
+    // Put back before the message shows: its box takes the focus and so leaves the editor again.
+    SizeItems[id].dV = EditStartValue;
+    const AnsiString stored = FloatToStr(EditStartValue);
+    EditGrid->SetCells(EditCol, EditRow, stored);
+    CellEdit->SetText(stored);
+    CellEdit->LineEdit()->selectAll();
+    if (IsUnfinishedFloat(text))
+        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
 }
 
 void TSelvane_F::CellUnitChange(TObject *)

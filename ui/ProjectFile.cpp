@@ -89,6 +89,7 @@ bool confirmOverwrite(const AnsiString &fileName)
 // writes a temporary file and renames it over the target only once it is complete.
 void TSelvane_F::tbSaveClick(TObject *)
 {
+    CellEditExit(CellEdit); // an edit left with text that is no number is undone before saving
     if (!SaveDialog1->Execute())
         return;
     const AnsiString fileName = SaveDialog1->FileName;
@@ -115,6 +116,7 @@ void TSelvane_F::tbSaveClick(TObject *)
 
 void TSelvane_F::tbOpenClick(TObject *)
 {
+    CellEditExit(CellEdit); // before the file's values, which the edit must not undo
     if (!OpenDialog1->Execute())
         return;
     const AnsiString fileName = OpenDialog1->FileName;

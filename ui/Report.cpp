@@ -58,6 +58,7 @@ void TSelvane_F::WriteReportLine(std::FILE *file, const AnsiString &text)
 
 void TSelvane_F::tbSaveRltClick(TObject *)
 {
+    CellEditExit(CellEdit); // an edit left with text that is no number is undone before reporting
     TSelvane_Actions_F *choice = Selvane_Actions_F;
     if (choice->ShowModal() != mrOk)
         return;

@@ -92,6 +92,7 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
     CellEdit->Name = "CellEdit";
     CellEdit->SetVisible(false);
     CellEdit->OnKeyUp = [this](TObject *s, unsigned short &key, int shift) { CellEditKeyUp(s, key, shift); };
+    CellEdit->OnExit = [this](TObject *s) { CellEditExit(s); };
     CellUnitCombo = new TComboBox(this);
     CellUnitCombo->Name = "CellUnitCombo";
     CellUnitCombo->SetVisible(false);

@@ -74,6 +74,7 @@ class TSelvane_F : public TForm
     void sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect);
     void sgPar1TopLeftChanged(TObject *Sender);
     void CellEditKeyUp(TObject *Sender, unsigned short &Key, int Shift);
+    void CellEditExit(TObject *Sender);
     void CellUnitChange(TObject *Sender);
     void cbCBXDropDown(TObject *Sender);
     void cbCBXCloseUp(TObject *Sender);
@@ -135,6 +136,8 @@ class TSelvane_F : public TForm
     int EditCol = 0, EditRow = 0;
     int Par1Rows = 0, AllRows = 0, Par3Rows = 0;
     TStringGrid *EditGrid = nullptr;
+    // Value of the edited record when the value editor was placed: what a failed edit goes back to.
+    double EditStartValue = 0;
     int DensityRow = 0, DensityCol = 0;
     bool GridsReady = false;
     bool DebugMode = false;

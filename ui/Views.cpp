@@ -103,6 +103,7 @@ void TSelvane_F::sgDensitySelectCell(TObject *, int ACol, int ARow, bool &CanSel
 
 void TSelvane_F::bbReplaceClick(TObject *)
 {
+    CellEditExit(CellEdit); // before the new density, which the edit must not undo
     // Copied as shown: the density grid's unit may differ from the parameter's chosen unit.
     const AnsiString s = sgDensity->Cells(1, DensityRow);
     LogLine(8, s);

@@ -1,8 +1,13 @@
 #include "InertiaDialogFixture.h"
 #include "TestSupport.h"
 #include "model/Texts.h"
+#include "ui/GridDriving.h"
 
 #include <QImage>
+#include <QMouseEvent>
+#include <QTableView>
+
+#include <functional>
 
 namespace
 {
@@ -189,7 +194,7 @@ TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)
     const AnsiString control = "1\x01"
                                "5";
     const AnsiString longText(5000, '9'); // beyond the double range as well
-    const Symbols_t bad = {"-", "+", "abc", "1e999", "nan", "1,5", control, longText, "1e", "..5"};
+    const Symbols_t bad = {"abc", "1e999", "nan", "1,5", control, longText, "1..2", "1e5e", "..5"};
     SelectValue(d->sgInertia, "R0");
     const int row = RowOf(d->sgInertia, "R0");
     for (const AnsiString &text : bad) {
@@ -200,10 +205,14 @@ TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)
         EXPECT_EQ(InertiaItems[EntryR0].dV, 6) << text.substr(0, 20);
         EXPECT_EQ(d->sgInertia->Cells(1, row), text) << text.substr(0, 20);
     }
-    messages.clear();
-    Paste(" \t "); // blanks only: the cell changes, the value does not
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(InertiaItems[EntryR0].dV, 6);
+    // The start of a number is no error yet.
+    for (const char *text : {"-", "+", ".", "-.", "1e", "1e-", "2.5E+", " \t "}) {
+        messages.clear();
+        Paste(text);
+        EXPECT_TRUE(messages.empty()) << text;
+        EXPECT_EQ(InertiaItems[EntryR0].dV, 6) << text;
+        EXPECT_EQ(d->sgInertia->Cells(1, row), text);
+    }
 
     messages.clear();
     Paste("1e200"); // a number, but its inertia is beyond the double range
@@ -213,9 +222,82 @@ TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)
 
     messages.clear();
     SelectValue(d->sgInertia, "R0");
-    Type("-5"); // the lone sign is reported, the digit after it commits
-    EXPECT_EQ(MessageTexts(), Symbols_t{"'-' is not a valid floating point value."});
+    Type("-5"); // the lone sign waits for the digit
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(InertiaItems[EntryR0].dV, -5);
+}
+
+TEST_F(InertiaDialogTest, TypingOverAValueReplacesIt)
+{
+    d->cbMode->UserSelect(1); // m 3, R0 6, RI 5
+    const int r0 = RowOf(d->sgInertia, "R0");
+    QTableView *view = d->sgInertia->View();
+    const struct {
+        const char *how;
+        std::function<void()> place;
+    } ways[] = {{"selected", [&] { d->sgInertia->UserSelectCell(1, r0); }},
+                {"clicked",
+                 [&] {
+                     const QPoint at = view->visualRect(view->model()->index(r0 - 1, 1)).center();
+                     QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at),
+                                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                     QApplication::sendEvent(view->viewport(), &press);
+                     QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at),
+                                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                     QApplication::sendEvent(view->viewport(), &release);
+                 }},
+                {"moved up", [&] {
+                     SelectValue(d->sgInertia, "RI");
+                     Key(Qt::Key_Up);
+                 }}};
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.how);
+        InertiaItems[EntryR0].dV = 6;
+        d->RefreshGrids();
+        way.place();
+        ASSERT_TRUE(d->edValue->Visible());
+        ASSERT_EQ(d->edValue->Top(), 60 + 17 * r0); // over R0
+        EXPECT_EQ(d->edValue->LineEdit()->selectedText(), "6");
+        TypeText(d->edValue, "0.05");
+        EXPECT_EQ(InertiaItems[EntryR0].dV, 0.05);
+        EXPECT_EQ(d->sgInertia->Cells(1, r0), "0.05");
+    }
+    d->cbMode->UserSelect(0); // m 3, R0
+    SelectValue(d->sgInertia, "R0");
+    TypeText(d->edValue, "0.05");
+    d->bbCal->Click();
+    EXPECT_EQ(d->stIrlt->Caption(), " I=0.00375"); // 3 * 0.05^2 / 2
+    EXPECT_TRUE(messages.empty());
+}
+
+// Typing "1e-" over RI (5) and leaving the editor, in every way the dialog offers.
+TEST_F(InertiaDialogTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack)
+{
+    const struct {
+        const char *how;
+        std::function<void()> leave;
+    } ways[] = {
+        {"Enter", [&] { Key(Qt::Key_Return); }},
+        {"Up", [&] { Key(Qt::Key_Up); }},
+        {"another cell", [&] { SelectValue(d->sgInertia, "m"); }},
+        {"a description cell", [&] { d->sgInertia->UserSelectCell(3, 1); }},
+        {"Calculate", [&] { d->bbCal->Click(); }},
+        {"weight button", [&] { d->bbCalWeight->Click(); }},
+    };
+    d->cbMode->UserSelect(1);
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.how);
+        SelectValue(d->sgInertia, "RI");
+        const int row = RowOf(d->sgInertia, "RI");
+        TypeText(d->edValue, "1e-");
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(d->sgInertia->Cells(1, row), "1e-");
+        way.leave();
+        EXPECT_EQ(MessageTexts(), Symbols_t{"'1e-' is not a valid floating point value."});
+        EXPECT_EQ(InertiaItems[EntryRI].dV, 5);
+        EXPECT_EQ(d->sgInertia->Cells(1, row), "5");
+        messages.clear();
+    }
 }
 
 TEST_F(InertiaDialogTest, UpKeyMovesTheEditorOneRowUp)

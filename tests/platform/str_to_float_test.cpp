@@ -191,3 +191,23 @@ TEST(StringHelpers, ExeDirHoldsTheRunningProgram)
 {
     EXPECT_EQ(ExeDir(), QCoreApplication::applicationDirPath().toStdString() + "/");
 }
+
+TEST(StrToFloat, TellsUnfinishedNumbersFromTextThatNeverBecomesOne)
+{
+    const char *const unfinished[] = {"",   "  ", "+",   "-",     ".",     "-.", "+.",
+                                      "1e", "1E", "1e-", "2.5E+", " -1e ", ".5e"};
+    const char *const notUnfinished[] = {
+        // numbers
+        "1", "-5", "1.5E-6", "12.", "1e-999",
+        // never numbers, whatever follows
+        "abc", "1..2", "1e5e", "e", "e5", ".e", "-e1", "--", "+-", "1 2", "1,5", "nan", "inf", "1e-.",
+        // complete but beyond the double range: more digits only make them larger
+        "1e999", "-1e999"};
+    for (const char *text : unfinished)
+        EXPECT_TRUE(IsUnfinishedFloat(text)) << "'" << text << "'";
+    for (const char *text : notUnfinished)
+        EXPECT_FALSE(IsUnfinishedFloat(text)) << "'" << text << "'";
+    EXPECT_FALSE(IsUnfinishedFloat(std::string(5000, '9')));
+    EXPECT_FALSE(IsUnfinishedFloat("1\x01"));
+    EXPECT_TRUE(IsUnfinishedFloat("-\x01"));
+}

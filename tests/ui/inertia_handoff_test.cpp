@@ -1,5 +1,6 @@
 #include "inertia/InertiaDialogFixture.h"
 #include "model/Units.h"
+#include "ui/GridDriving.h"
 #include "ui/Selvane_ABOUT.h"
 
 namespace
@@ -112,6 +113,55 @@ TEST_F(InertiaHandOffTest, AcceptHandsBackTheLastCalculationNotLaterTyping)
     // The next showing recomputes with the typed value and keeps the shape.
     ClickAndAccept(2, 11);
     EXPECT_EQ(SizeItems[45].dV, 1.5);
+}
+
+TEST_F(InertiaHandOffTest, ClosingWithAnUnfinishedNumberReportsItOnce)
+{
+    const struct {
+        const char *how;
+        std::function<int()> close;
+        double handedBack;
+    } ways[] = {
+        {"accept",
+         [this] {
+             d->bbReplace->Click();
+             return mrNone;
+         },
+         54},
+        {"cancel",
+         [this] {
+             d->bbCancel->Click();
+             return mrNone;
+         },
+         0},
+        {"close box", [] { return mrCancel; }, 0},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.how);
+        SizeItems[45].dV = 0;
+        OnNextModal([&](TForm *) {
+            SelectValue(d->sgInertia, "R0");
+            Type("1e-");
+            EXPECT_TRUE(messages.empty());
+            return way.close();
+        });
+        Area(1, 11)->Click();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+        EXPECT_EQ(InertiaItems[EntryR0].dV, 6);
+        EXPECT_EQ(SizeItems[45].dV, way.handedBack);
+        messages.clear();
+    }
+}
+
+TEST_F(InertiaHandOffTest, ResultReplacesAValueHalfTypedInTheMainWindow)
+{
+    const int row = RowOfSymbol(w->sgPar1, "JR");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "1e-");
+    ClickAndAccept(1, 11, [this] { EXPECT_EQ(messages.size(), 1u); }); // reported as the dialog opens
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+    EXPECT_EQ(SizeItems[45].dV, 54);
+    EXPECT_EQ(Shown("JR"), "54");
 }
 
 TEST_F(InertiaHandOffTest, JrAreasOfDifferentPagesFeedTheSameParameter)

@@ -242,19 +242,106 @@ TEST_F(MainWindowTest, TypingCommitsAtEveryKey)
     });
     EXPECT_TRUE(messages.empty());
 
-    // A lone minus sign is refused at once; the digits after it commit.
-    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
-    TypeText(w->CellEdit, "-");
-    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'-' is not a valid floating point value."});
-    EXPECT_EQ(SizeItems[5].dV, 12.5);
-    TypeText(w->CellEdit, "7");
-    EXPECT_EQ(SizeItems[5].dV, -7);
+    // The start of a number ("-", "1.5E", "1.5E-") is no error yet and leaves the value alone.
+    const struct {
+        QString text;
+        std::vector<double> stored; // after each key
+    } numbers[] = {{"-5", {12.5, -5}}, {"1.5E-6", {1, 1, 1.5, 1.5, 1.5, 1.5e-6}}};
+    for (const auto &n : numbers) {
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+        size_t i = 0;
+        TypeText(w->CellEdit, n.text, [&](const QString &typed) {
+            EXPECT_EQ(w->sgPar1->Cells(1, row), typed.toStdString());
+            EXPECT_EQ(SizeItems[5].dV, n.stored[i++]) << typed.toStdString();
+        });
+        EXPECT_TRUE(messages.empty()) << n.text.toStdString();
+    }
 
     // Deleting the whole text changes only the cell.
     w->CellEdit->LineEdit()->selectAll();
     PressKey(w->CellEdit, Qt::Key_Backspace);
     EXPECT_EQ(w->sgPar1->Cells(1, row), "");
-    EXPECT_EQ(SizeItems[5].dV, -7);
+    EXPECT_EQ(SizeItems[5].dV, 1.5e-6);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Typing "1e-" then leaving the editor, in every way there is to leave it.
+TEST_F(MainWindowTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack)
+{
+    w->Widget()->activateWindow();
+    QApplication::setActiveWindow(w->Widget());
+    QApplication::processEvents();
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    const struct {
+        const char *how;
+        std::function<void()> leave;
+    } ways[] = {
+        {"Enter", [&] { PressKey(w->CellEdit, Qt::Key_Return); }},
+        {"Down", [&] { PressKey(w->CellEdit, Qt::Key_Down); }},
+        {"Up", [&] { PressKey(w->CellEdit, Qt::Key_Up); }},
+        {"another cell", [&] { w->sgPar1->UserSelectCell(1, row + 2); }},
+        {"the unit cell", [&] { w->sgPar1->UserSelectCell(2, row); }},
+        {"Calculate", [&] { w->bbCalculate->Click(); }},
+        {"another control",
+         [&] {
+             w->cbLag->SetFocus();
+             QApplication::processEvents();
+         }},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.how);
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+        ASSERT_TRUE(w->CellEdit->LineEdit()->hasFocus());
+        TypeText(w->CellEdit, "1e-");
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(w->sgPar1->Cells(1, row), "1e-");
+        EXPECT_EQ(SizeItems[5].dV, 1); // committed at the first key
+        way.leave();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+        EXPECT_EQ(SizeItems[5].dV, 200);
+        EXPECT_EQ(w->sgPar1->Cells(1, row), "200");
+        messages.clear();
+    }
+    // Left on its own row, the editor shows the value again, ready to be typed over.
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "-");
+    PressKey(w->CellEdit, Qt::Key_Return);
+    EXPECT_EQ(w->CellEdit->Text(), "200");
+    EXPECT_EQ(w->CellEdit->LineEdit()->selectedText(), "200");
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'-' is not a valid floating point value."});
+}
+
+// Switching what the grids show while "1e-" is in the editor leaves it as well; nothing later writes
+// the old text anywhere.
+TEST_F(MainWindowTest, SwitchingWhileANumberIsUnfinishedKeepsCellsAndValuesTogether)
+{
+    const struct {
+        const char *what;
+        std::function<void()> change;
+    } switches[] = {
+        {"mechanism", [&] { w->pcModPic->UserSelect(1); }},
+        {"unit system", [&] { w->tbMI->Click(); }},
+        {"language", [&] { w->cbLag->UserSelect(1); }},
+    };
+    for (const auto &sw : switches) {
+        SCOPED_TRACE(sw.what);
+        const int row = RowOfSymbol(w->sgPar1, "S");
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+        TypeText(w->CellEdit, "1e-");
+        sw.change();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+        messages.clear();
+        const int now = RowOfSymbol(w->sgPar1, "S");
+        ASSERT_GT(now, 0);
+        EXPECT_EQ(SizeItems[5].dV, 200);
+        EXPECT_EQ(w->sgPar1->Cells(1, now), "200");
+        // A key released in the hidden editor afterwards writes nothing.
+        PressKey(w->CellEdit, Qt::Key_Return);
+        w->bbCalculate->Click();
+        messages.clear(); // whatever the calculation says of the case
+        EXPECT_EQ(SizeItems[5].dV, 200);
+        EXPECT_EQ(w->sgPar1->Cells(1, RowOfSymbol(w->sgPar1, "S")), "200");
+    }
 }
 
 TEST_F(MainWindowTest, UpAndDownMoveTheEditorAndKeepItInView)
@@ -513,10 +600,12 @@ TEST_F(MainWindowTest, ReleaseWithoutPressCommitsNothing)
     EXPECT_EQ(w->sgPar1->Cells(1, row), "200");
 }
 
+enum class Judged { AtOnce, OnLeaving };
+
 struct BadText {
     const char *name;
     std::string text;
-    bool refused;
+    Judged judged;
 };
 
 void PrintTo(const BadText &c, std::ostream *os)
@@ -528,40 +617,58 @@ class ValueEditorBadInput : public MainWindowTest, public ::testing::WithParamIn
 {
 };
 
-TEST_P(ValueEditorBadInput, ShowsTheConversionErrorAndKeepsTheValue)
+TEST_P(ValueEditorBadInput, ShowsTheConversionErrorOnceAndKeepsTheValue)
 {
     const BadText &c = GetParam();
     const int row = RowOfSymbol(w->sgPar1, "S");
     ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
     w->CellEdit->LineEdit()->setText(QString::fromStdString(c.text));
     const AnsiString shown = w->CellEdit->Text();
+    const std::vector<AnsiString> error = {"'" + Trim(shown) + "' is not a valid floating point value."};
     PressKey(w->CellEdit, Qt::Key_End);
     EXPECT_EQ(w->sgPar1->Cells(1, row), shown);
     EXPECT_EQ(SizeItems[5].dV, 200);
-    if (c.refused)
-        EXPECT_EQ(MessageTexts(),
-                  std::vector<AnsiString>{"'" + Trim(shown) + "' is not a valid floating point value."});
+    if (c.judged == Judged::AtOnce)
+        EXPECT_EQ(MessageTexts(), error);
     else
         EXPECT_TRUE(messages.empty());
+    // Leaving puts the value back; the error has then been shown once.
+    PressKey(w->CellEdit, Qt::Key_Return);
+    EXPECT_EQ(MessageTexts(), error);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "200");
+    EXPECT_EQ(SizeItems[5].dV, 200);
     // The editor stays usable.
     w->CellEdit->LineEdit()->selectAll();
     TypeText(w->CellEdit, "3");
     EXPECT_EQ(SizeItems[5].dV, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ValueEditorBadInput,
-                         ::testing::Values(BadText{"Letters", "abc", true}, BadText{"Minus", "-", true},
-                                           BadText{"Plus", "+", true}, BadText{"Overflow", "1e999", true},
-                                           BadText{"NaN", "nan", true}, BadText{"Infinity", "inf", true},
-                                           BadText{"TwoPoints", "1.2.3", true}, BadText{"Comma", "1,5", true},
-                                           BadText{"ControlInside",
-                                                   "1\x01"
-                                                   "2",
-                                                   true},
-                                           BadText{"OnlyControls", "\x01\x02\t", false},
-                                           BadText{"Blanks", "   ", false},
-                                           BadText{"LongDigits", std::string(5000, '9'), true},
-                                           BadText{"LongLetters", std::string(100000, 'x'), true}),
-                         [](const ::testing::TestParamInfo<BadText> &p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ValueEditorBadInput,
+    ::testing::Values(
+        BadText{"Letters", "abc", Judged::AtOnce}, BadText{"Minus", "-", Judged::OnLeaving},
+        BadText{"Plus", "+", Judged::OnLeaving}, BadText{"Point", ".", Judged::OnLeaving},
+        BadText{"MinusPoint", "-.", Judged::OnLeaving}, BadText{"BareExponent", "1e", Judged::OnLeaving},
+        BadText{"SignedExponent", "2.5E+", Judged::OnLeaving}, BadText{"Overflow", "1e999", Judged::AtOnce},
+        BadText{"NaN", "nan", Judged::AtOnce}, BadText{"Infinity", "inf", Judged::AtOnce},
+        BadText{"TwoPoints", "1..2", Judged::AtOnce}, BadText{"TwoExponents", "1e5e", Judged::AtOnce},
+        BadText{"Comma", "1,5", Judged::AtOnce}, BadText{"BlankInside", " 1 2 ", Judged::AtOnce},
+        BadText{"ControlInside",
+                "1\x01"
+                "2",
+                Judged::AtOnce},
+        BadText{"OnlyControls", "\x01\x02\t", Judged::OnLeaving}, BadText{"Blanks", "   ", Judged::OnLeaving},
+        BadText{"LongDigits", std::string(5000, '9'), Judged::AtOnce},
+        BadText{"LongLetters", std::string(100000, 'x'), Judged::AtOnce}),
+    [](const ::testing::TestParamInfo<BadText> &p) { return std::string(p.param.name); });
+
+TEST_F(MainWindowTest, PastedNumberWithBlanksAroundIsTaken)
+{
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    w->CellEdit->LineEdit()->setText("  42\t");
+    PressKey(w->CellEdit, Qt::Key_End);
+    PressKey(w->CellEdit, Qt::Key_Return);
+    EXPECT_EQ(SizeItems[5].dV, 42);
+    EXPECT_TRUE(messages.empty());
+}

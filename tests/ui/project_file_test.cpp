@@ -1,3 +1,4 @@
+#include "GridDriving.h"
 #include "MainWindowFixture.h"
 #include "TestSupport.h"
 
@@ -451,4 +452,31 @@ TEST_F(ProjectFileTest, LoadingClearsTheResults)
     load(path);
     EXPECT_TRUE(w->moRlt->Lines.Items().empty());
     EXPECT_EQ(w->sgPar3->Cells(1, 1), "");
+}
+
+TEST_F(ProjectFileTest, LoadingClearsTheTotalOfTheLastCalculation)
+{
+    const std::string path = dir.filePath("total.siz");
+    save(path);
+    w->bbCalculate->Click();
+    ASSERT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  9 Sets");
+    load(path);
+    EXPECT_EQ(w->stRlt->Caption(), "");
+}
+
+TEST_F(ProjectFileTest, OpeningWhileAValueIsHalfTypedTakesTheFilesValue)
+{
+    const std::string path = dir.filePath("half.siz");
+    const int row = RowOfSymbol(w->sgPar1, "S");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "150");
+    save(path);
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "300");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "1e-"); // an edit that started from 300
+    load(path);
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+    EXPECT_EQ(SizeItems[5].dV, 150);
+    EXPECT_EQ(w->sgPar1->Cells(1, RowOfSymbol(w->sgPar1, "S")), "150");
 }

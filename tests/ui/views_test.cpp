@@ -174,6 +174,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplaceCase{"Conveyor", 5, false, "19300", true}),
     [](const ::testing::TestParamInfo<ReplaceCase> &p) { return std::string(p.param.name); });
 
+TEST_F(MainWindowTest, ReplaceWhileTheDensityIsHalfTypedTakesTheMaterial)
+{
+    w->pcModPic->UserSelect(2); // the density is in the all-parameters grid
+    const int row = RowOfSymbol(w->sgAll, "ρ");
+    ASSERT_TRUE(w->sgAll->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "1e-");
+    ASSERT_TRUE(w->sgDensity->UserSelectCell(1, 4)); // gold
+    w->bbReplace->Click();
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
+    EXPECT_EQ(SizeItems[9].dV, 19300);
+    EXPECT_EQ(w->sgAll->Cells(1, row), "19300");
+}
+
 TEST_F(MainWindowTest, ReplaceWithoutAChosenMaterialReportsAndChangesNothing)
 {
     const int row = RowOfSymbol(w->sgPar1, "ρ");
