@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz/*_fuzz.cpp) with clang, the whole library instrumented and
 # sanitised, and runs each target for SECONDS (default 60). Findings are written to the build dir.
+# Inputs reach the size of the largest project file (4 MiB); one that takes longer than TIMEOUT
+# seconds (default 30) counts as a finding, which is how a reader that turned quadratic shows up.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 
@@ -8,6 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+timeout=${FUZZ_TIMEOUT:-30}
+max_len=$((4 * 1024 * 1024))
 corpus_root=$root/fuzz-corpus
 
 targets=("$@")
@@ -33,7 +37,7 @@ for target in "${targets[@]}"; do
   # Qt keeps caches for the whole run; leaks are not what these targets look for.
   if ! (cd "$build/findings/$target" &&
         QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-        "$build/$target" -max_total_time="$seconds" -dict="$root/fuzz/project.dict" \
+        "$build/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout="$timeout" -dict="$root/fuzz/project.dict" \
           -print_final_stats=1 "$corpus" "${seeds[@]}"); then
     echo "!! $target found a problem; see $build/findings/$target"
     status=1
