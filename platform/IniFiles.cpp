@@ -109,9 +109,9 @@ int readWholeFile(const std::string &fileName, std::string &bytes)
     return err;
 }
 
-[[noreturn]] void throwCreateError(const std::string &fileName, int err)
+[[noreturn]] void throwCreateError(const std::string &fileName, const std::string &reason)
 {
-    throw EInOutError("Cannot create file \"" + fileName + "\". " + std::strerror(err));
+    throw EInOutError("Cannot create file \"" + fileName + "\". " + reason);
 }
 
 } // namespace
@@ -403,5 +403,5 @@ void TMemIniFile::UpdateFile() const
 {
     ReplacingFile file(fileName_);
     if (!file.Open() || !file.Write(GetFileBytes()) || !file.Commit())
-        throwCreateError(fileName_, file.Error());
+        throwCreateError(fileName_, file.Reason());
 }

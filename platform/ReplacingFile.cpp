@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +44,7 @@ bool ReplacingFile::Open()
     fileName_ = target;
     const bool exists = stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
+        notRegular_ = !S_ISDIR(st.st_mode);
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return fail();
     }
@@ -73,6 +75,11 @@ bool ReplacingFile::Open()
         return fail();
     }
     return true;
+}
+
+std::string ReplacingFile::Reason() const
+{
+    return notRegular_ ? "Not a regular file" : std::strerror(error_);
 }
 
 bool ReplacingFile::Write(const std::string &bytes)

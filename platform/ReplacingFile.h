@@ -24,6 +24,8 @@ class ReplacingFile
     // over the target.
     bool Commit();
     int Error() const { return error_; }
+    // The system's text for Error(), or "Not a regular file" for a pipe or device that Open refused.
+    std::string Reason() const;
 
   private:
     bool fail();
@@ -32,4 +34,5 @@ class ReplacingFile
     std::string tempName_;
     std::FILE *file_ = nullptr;
     int error_ = 0;
+    bool notRegular_ = false;
 };

@@ -277,18 +277,36 @@ TEST_F(ProjectFileTest, AnsweringNoOrCancellingWritesNothing)
 
 TEST_F(ProjectFileTest, FailedSaveReportsAndLeavesTheOldFileWhole)
 {
-    const std::string path = dir.filePath("locked.siz");
-    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\n");
-    chmod(path.c_str(), 0444);
-    save(path);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].flags, MB_OK | MB_ICONERROR);
-    EXPECT_NE(messages[1].text.find("locked.siz"), AnsiString::npos);
-    EXPECT_EQ(readFileBytes(path), "[File]\r\nFileCode=0x6930\r\n");
-    int files = 0;
-    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1); // no temporary file left behind
+    const std::string old = "[File]\r\nFileCode=0x6930\r\n";
+    const struct {
+        const char *name;
+        mode_t mode;
+        rlim_t sizeLimit;
+        const char *reason;
+    } cases[] = {
+        {"read-only", 0444, RLIM_INFINITY, "Permission denied"},
+        {"file-size limit", 0644, 500, "File too large"}, // the saved file takes over 1 kB
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const std::string path = dir.filePath("locked.siz");
+        writeFileBytes(path, old);
+        chmod(path.c_str(), c.mode);
+        {
+            FileSizeLimit limit(c.sizeLimit);
+            save(path);
+        }
+        ASSERT_EQ(messages.size(), 2u) << messages[0].text;
+        EXPECT_EQ(messages[1].flags, MB_OK | MB_ICONERROR);
+        EXPECT_EQ(messages[1].text, "Cannot create file \"" + path + "\". " + c.reason + ".");
+        EXPECT_EQ(readFileBytes(path), old);
+        int files = 0;
+        for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.path()))
+            ++files;
+        EXPECT_EQ(files, 1); // no temporary file left behind
+        chmod(path.c_str(), 0644);
+    }
 }
 
 TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
