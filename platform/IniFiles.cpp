@@ -301,6 +301,15 @@ void TMemIniFile::SetText(const std::string &bytes)
             legacy = true;
     }
 
+    // Room for a section per line that starts with "[" spares rehashing a file of many sections.
+    std::size_t headers = text.compare(0, 1, "[") == 0 ? 1 : 0;
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if (text[i] == '[' && (text[i - 1] == '\n' || text[i - 1] == '\r'))
+            ++headers;
+    sections_.reserve(headers);
+    names_.reserve(headers);
+    nameIndex_.reserve(headers);
+
     std::unique_ptr<Utf8Decoder> big5; // opened at the first line that needs it
     const std::size_t none = static_cast<std::size_t>(-1);
     std::size_t current = none;
