@@ -27,8 +27,8 @@ std::string ReadFileBytes(const AnsiString &fileName);
 // value is what follows the first "=", order of sections and keys is kept; new keys go to the end of
 // their section, new sections to the end of the file. A repeated section header continues the first
 // section of that name. Comments and other lines without "=" are kept as they are; blank lines are
-// not (one blank line is written between sections). A missing or unreadable file gives an empty
-// object; reading never throws.
+// not (one blank line is written between sections) unless read line by line (Big5ByLine). A missing
+// or unreadable file gives an empty object; reading never throws.
 class TMemIniFile
 {
   public:

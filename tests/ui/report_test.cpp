@@ -461,3 +461,17 @@ TEST_F(ReportTest, BallScrewCalculationWithNoBoxChecked)
     EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
     EXPECT_EQ(messages.back().text, "Save File OK!");
 }
+
+TEST_F(ReportTest, ThroughASymbolicLinkTheFileItPointsToIsReplaced)
+{
+    const std::string link = dir.filePath("link.txt");
+    writeFileBytes(path, "old");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, link);
+    EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+    struct stat st {
+    };
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(shellOpened, std::vector<AnsiString>{link});
+}
