@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,10 +79,24 @@ const char *charsetForKey(const std::string &key)
     return "CP1252";
 }
 
-std::string legacyName(const std::string &s)
+// The decoders a file needs, each opened once: a file of many lines in legacy code pages is read
+// without a converter set up per line.
+class Decoders
 {
-    return isAscii(s) ? s : ToUtf8(s, "CP1252");
-}
+  public:
+    std::string operator()(const std::string &bytes, const char *charset)
+    {
+        if (isAscii(bytes))
+            return bytes;
+        std::unique_ptr<Utf8Decoder> &decoder = decoders_[charset];
+        if (!decoder)
+            decoder = std::make_unique<Utf8Decoder>(charset);
+        return (*decoder)(bytes);
+    }
+
+  private:
+    std::map<std::string, std::unique_ptr<Utf8Decoder>> decoders_;
+};
 
 // Whole content of a regular file; 0, or the reason it cannot be read (EINVAL: not a regular file).
 int readWholeFile(const std::string &fileName, std::string &bytes)
@@ -310,7 +325,7 @@ void TMemIniFile::SetText(const std::string &bytes)
     names_.reserve(headers);
     nameIndex_.reserve(headers);
 
-    std::unique_ptr<Utf8Decoder> big5; // opened at the first line that needs it
+    Decoders decode;
     const std::size_t none = static_cast<std::size_t>(-1);
     std::size_t current = none;
     bool firstLine = true;
@@ -319,11 +334,8 @@ void TMemIniFile::SetText(const std::string &bytes)
         if (byLine) {
             if (firstLine && decoded.compare(0, 3, "\xEF\xBB\xBF") == 0)
                 decoded.erase(0, 3);
-            if (!IsValidUtf8(decoded)) {
-                if (!big5)
-                    big5 = std::make_unique<Utf8Decoder>(big5Charset);
-                decoded = (*big5)(decoded);
-            }
+            if (!IsValidUtf8(decoded))
+                decoded = decode(decoded, big5Charset);
         }
         firstLine = false;
         const std::string line = Trim(decoded);
@@ -335,7 +347,7 @@ void TMemIniFile::SetText(const std::string &bytes)
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string name = Trim(line.substr(1, line.size() - 2));
             if (legacy)
-                name = legacyName(name);
+                name = decode(name, "CP1252");
             const SectionIndex *s = byLine ? nullptr : findSection(name);
             current = s ? s->blocks.front() : addSection(name, entry.bytes);
             return;
@@ -346,12 +358,11 @@ void TMemIniFile::SetText(const std::string &bytes)
             entry.key = Trim(line.substr(0, eq));
             entry.value = line.substr(eq + 1); // a leading blank belongs to the text
             if (legacy) {
-                entry.value =
-                    isAscii(entry.value) ? entry.value : ToUtf8(entry.value, charsetForKey(entry.key));
-                entry.key = legacyName(entry.key);
+                entry.value = decode(entry.value, charsetForKey(entry.key));
+                entry.key = decode(entry.key, "CP1252");
             }
         } else {
-            entry.raw = legacy ? legacyName(line) : line;
+            entry.raw = legacy ? decode(line, "CP1252") : line;
         }
         if (current != none) {
             addEntry(current, std::move(entry));
