@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <filesystem>
 
@@ -350,6 +351,7 @@ TEST_F(ProjectFileTest, ParameterValueFallBacks)
         {"", NAN, ""},
         {"1e999[mm]", NAN, "mm"},
         {"nan[mm]", NAN, "mm"},
+        {"-1.79769313486232E308[mm]", -DBL_MAX, "mm"}, // as the largest values are saved
     };
     for (const ValueCase &c : cases) {
         SCOPED_TRACE(c.text);
