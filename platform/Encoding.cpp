@@ -110,11 +110,20 @@ bool IsValidUtf8(const std::string &bytes)
     return true;
 }
 
-std::string ToUtf8(const std::string &bytes, const char *charset)
+struct Utf8Decoder::Impl {
+    explicit Impl(const char *charset) : conv("UTF-8", charset) {}
+    Converter conv;
+};
+
+Utf8Decoder::Utf8Decoder(const char *charset) : impl_(std::make_unique<Impl>(charset)) {}
+
+Utf8Decoder::~Utf8Decoder() = default;
+
+std::string Utf8Decoder::operator()(const std::string &bytes)
 {
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
-    Converter conv("UTF-8", charset);
+    Converter &conv = impl_->conv;
     std::size_t pos = 0;
     if (!conv.ok()) {
         // Unknown code page: keep ASCII, mark the rest.
@@ -131,6 +140,11 @@ std::string ToUtf8(const std::string &bytes, const char *charset)
         ++pos;
     }
     return out;
+}
+
+std::string ToUtf8(const std::string &bytes, const char *charset)
+{
+    return Utf8Decoder(charset)(bytes);
 }
 
 std::string FromUtf8(const std::string &utf8, const char *charset)

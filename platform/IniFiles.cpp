@@ -2,13 +2,15 @@
 
 #include "platform/Encoding.h"
 #include "platform/Exceptions.h"
+#include "platform/ReplacingFile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,22 +41,29 @@ bool isAscii(const std::string &s)
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Lines split at CR LF, LF or a lone CR.
-std::vector<std::string> splitLines(const std::string &text)
+std::string lowerAscii(std::string s)
 {
-    std::vector<std::string> lines;
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// Calls fn(line, lineWithEnd) for each line, split at CR LF, LF or a lone CR.
+template <typename Fn> void forEachLine(const std::string &text, Fn fn)
+{
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || text[i] == '\r') {
-            lines.push_back(text.substr(start, i - start));
+            const std::size_t end = i;
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
+            fn(text.substr(start, end - start), text.substr(start, i + 1 - start));
             start = i + 1;
         }
     }
     if (start < text.size())
-        lines.push_back(text.substr(start));
-    return lines;
+        fn(text.substr(start), text.substr(start));
 }
 
 // Legacy files keep each language in its own code page, told by the last character of the key
@@ -70,91 +79,131 @@ const char *charsetForKey(const std::string &key)
     return "CP1252";
 }
 
-std::string legacyName(const std::string &s)
+// The decoders a file needs, each opened once: a file of many lines in legacy code pages is read
+// without a converter set up per line.
+class Decoders
 {
-    return isAscii(s) ? s : ToUtf8(s, "CP1252");
-}
+  public:
+    std::string operator()(const std::string &bytes, const char *charset)
+    {
+        if (isAscii(bytes))
+            return bytes;
+        std::unique_ptr<Utf8Decoder> &decoder = decoders_[charset];
+        if (!decoder)
+            decoder = std::make_unique<Utf8Decoder>(charset);
+        return (*decoder)(bytes);
+    }
 
-// Whole content of a regular file; false when it cannot be read.
-bool readWholeFile(const std::string &fileName, std::string &bytes)
+  private:
+    std::map<std::string, std::unique_ptr<Utf8Decoder>> decoders_;
+};
+
+// Whole content of a regular file; 0, or the reason it cannot be read (EINVAL: not a regular file).
+int readWholeFile(const std::string &fileName, std::string &bytes)
 {
     // Not blocking: opening a named pipe that nobody writes to would hang; it is then refused below
     // as not a regular file. Reading a regular file is unaffected.
     const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errno;
     struct stat st {
     };
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    int err = fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EINVAL;
     char buf[65536];
-    while (ok) {
+    while (err == 0) {
         const ssize_t n = read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            ok = false;
+            err = errno;
         if (n <= 0)
             break;
         bytes.append(buf, static_cast<std::size_t>(n));
     }
     close(fd);
-    return ok;
+    return err;
 }
 
-bool writeAll(int fd, const std::string &bytes)
+[[noreturn]] void throwCreateError(const std::string &fileName, const std::string &reason)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-[[noreturn]] void throwCreateError(const std::string &fileName, int err)
-{
-    throw EInOutError("Cannot create file \"" + fileName + "\". " + std::strerror(err));
+    throw EInOutError("Cannot create file \"" + fileName + "\". " + reason);
 }
 
 } // namespace
+
+std::string ReadFileBytes(const AnsiString &fileName)
+{
+    std::string bytes;
+    const int err = readWholeFile(fileName, bytes);
+    if (err == EINVAL)
+        throw EInOutError("Cannot read file \"" + fileName + "\". Not a regular file");
+    if (err != 0)
+        throw EInOutError("Cannot read file \"" + fileName + "\". " + std::strerror(err));
+    return bytes;
+}
 
 TMemIniFile::TMemIniFile(const AnsiString &fileName, IniEncoding encoding)
     : fileName_(fileName), readEncoding_(encoding)
 {
     std::string bytes;
-    if (!fileName.empty() && readWholeFile(fileName, bytes))
+    if (!fileName.empty() && readWholeFile(fileName, bytes) == 0)
         SetText(bytes);
 }
 
-const TMemIniFile::Section *TMemIniFile::findSection(const AnsiString &name) const
+TMemIniFile::TMemIniFile(const AnsiString &fileName, IniEncoding encoding, const std::string &bytes)
+    : fileName_(fileName), readEncoding_(encoding)
 {
-    for (const Section &s : sections_)
-        if (equalsIgnoreCase(s.name, name))
-            return &s;
-    return nullptr;
+    SetText(bytes);
 }
 
-TMemIniFile::Section *TMemIniFile::findSection(const AnsiString &name)
+const TMemIniFile::SectionIndex *TMemIniFile::findSection(const AnsiString &name) const
 {
-    return const_cast<Section *>(static_cast<const TMemIniFile *>(this)->findSection(name));
+    const auto it = nameIndex_.find(lowerAscii(name));
+    return it == nameIndex_.end() ? nullptr : &names_[it->second];
 }
 
 const TMemIniFile::Entry *TMemIniFile::findEntry(const AnsiString &section, const AnsiString &key) const
 {
-    const Section *s = findSection(section);
+    const SectionIndex *s = findSection(section);
     if (!s)
         return nullptr;
-    for (const Entry &e : s->entries)
-        if (!e.key.empty() && equalsIgnoreCase(e.key, key))
-            return &e;
-    return nullptr;
+    const auto it = s->keys.find(lowerAscii(key));
+    return it == s->keys.end() ? nullptr : &sections_[it->second.first].entries[it->second.second];
+}
+
+std::size_t TMemIniFile::addSection(const AnsiString &name, std::string header)
+{
+    const std::size_t block = sections_.size();
+    sections_.push_back(Section{name, std::move(header), {}});
+    const auto found = nameIndex_.emplace(lowerAscii(name), names_.size());
+    if (found.second)
+        names_.emplace_back();
+    names_[found.first->second].blocks.push_back(block);
+    return block;
+}
+
+void TMemIniFile::addEntry(std::size_t block, Entry entry)
+{
+    std::vector<Entry> &entries = sections_[block].entries;
+    if (!entry.key.empty()) {
+        // The first of duplicate keys wins, over all blocks of the section.
+        SectionIndex &s = names_[nameIndex_.at(lowerAscii(sections_[block].name))];
+        s.keys.emplace(lowerAscii(entry.key), std::make_pair(block, entries.size()));
+    }
+    entries.push_back(std::move(entry));
+}
+
+void TMemIniFile::reindex()
+{
+    std::vector<Section> blocks;
+    blocks.swap(sections_);
+    names_.clear();
+    nameIndex_.clear();
+    for (Section &old : blocks) {
+        const std::size_t block = addSection(old.name, std::move(old.header));
+        for (Entry &e : old.entries)
+            addEntry(block, std::move(e));
+    }
 }
 
 AnsiString TMemIniFile::ReadString(const AnsiString &section, const AnsiString &key,
@@ -177,18 +226,26 @@ void TMemIniFile::WriteString(const AnsiString &section, const AnsiString &key, 
     std::replace(v.begin(), v.end(), '\r', ' ');
     std::replace(v.begin(), v.end(), '\n', ' ');
 
-    Section *s = findSection(section);
-    if (!s) {
-        sections_.push_back(Section{section, {}});
-        s = &sections_.back();
+    if (const Entry *found = findEntry(section, key)) {
+        Entry &e = const_cast<Entry &>(*found);
+        e.value = v;
+        e.bytes.clear();
+        return;
     }
-    for (Entry &e : s->entries) {
-        if (!e.key.empty() && equalsIgnoreCase(e.key, key)) {
-            e.value = v;
-            return;
-        }
+    const SectionIndex *s = findSection(section);
+    const std::size_t block = s ? s->blocks.back() : addSection(section, "");
+    std::vector<Entry> &entries = sections_[block].entries;
+    // A new key goes before the blank lines that end the section, where it reads as part of it.
+    std::size_t at = entries.size();
+    while (at > 0 && entries[at - 1].key.empty() && entries[at - 1].raw.empty())
+        --at;
+    if (at == entries.size()) {
+        addEntry(block, Entry{key, v, "", ""});
+        return;
     }
-    s->entries.push_back(Entry{key, v, ""});
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), Entry{key, v, "", ""});
+    names_[nameIndex_.at(lowerAscii(sections_[block].name))].keys.emplace(lowerAscii(key),
+                                                                          std::make_pair(block, at));
 }
 
 void TMemIniFile::WriteInteger(const AnsiString &section, const AnsiString &key, int value)
@@ -209,162 +266,162 @@ bool TMemIniFile::ValueExists(const AnsiString &section, const AnsiString &key) 
 std::vector<AnsiString> TMemIniFile::ReadSection(const AnsiString &section) const
 {
     std::vector<AnsiString> keys;
-    if (const Section *s = findSection(section))
-        for (const Entry &e : s->entries)
-            if (!e.key.empty() && findEntry(section, e.key) == &e)
-                keys.push_back(e.key);
+    if (const SectionIndex *s = findSection(section))
+        for (std::size_t block : s->blocks)
+            for (const Entry &e : sections_[block].entries)
+                if (!e.key.empty() && findEntry(section, e.key) == &e)
+                    keys.push_back(e.key);
     return keys;
 }
 
 std::vector<AnsiString> TMemIniFile::ReadSections() const
 {
     std::vector<AnsiString> names;
-    for (const Section &s : sections_)
-        names.push_back(s.name);
+    for (const SectionIndex &s : names_)
+        names.push_back(sections_[s.blocks.front()].name);
     return names;
 }
 
 void TMemIniFile::EraseSection(const AnsiString &section)
 {
+    if (!findSection(section))
+        return;
     sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
                                    [&](const Section &s) { return equalsIgnoreCase(s.name, section); }),
                     sections_.end());
+    reindex();
 }
 
 void TMemIniFile::Clear()
 {
     preamble_.clear();
     sections_.clear();
+    names_.clear();
+    nameIndex_.clear();
 }
 
 void TMemIniFile::SetText(const std::string &bytes)
 {
     Clear();
+    const bool byLine = keepsBytes();
     std::string text = bytes;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+    if (!byLine && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         text.erase(0, 3);
 
     bool legacy = false; // values decoded one by one by their key's language
-    if (readEncoding_ != IniEncoding::Utf8 && !IsValidUtf8(text)) {
+    if (!byLine && readEncoding_ != IniEncoding::Utf8 && !IsValidUtf8(text)) {
         if (readEncoding_ == IniEncoding::Big5Fallback)
             text = ToUtf8(text, big5Charset);
         else
             legacy = true;
     }
 
-    Section *current = nullptr;
-    for (const std::string &rawLine : splitLines(text)) {
-        const std::string line = Trim(rawLine);
-        if (line.empty())
-            continue;
+    // Room for a section per line that starts with "[" spares rehashing a file of many sections.
+    std::size_t headers = text.compare(0, 1, "[") == 0 ? 1 : 0;
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if (text[i] == '[' && (text[i - 1] == '\n' || text[i - 1] == '\r'))
+            ++headers;
+    sections_.reserve(headers);
+    names_.reserve(headers);
+    nameIndex_.reserve(headers);
+
+    Decoders decode;
+    const std::size_t none = static_cast<std::size_t>(-1);
+    std::size_t current = none;
+    bool firstLine = true;
+    forEachLine(text, [&](const std::string &rawLine, const std::string &lineBytes) {
+        std::string decoded = rawLine;
+        if (byLine) {
+            if (firstLine && decoded.compare(0, 3, "\xEF\xBB\xBF") == 0)
+                decoded.erase(0, 3);
+            if (!IsValidUtf8(decoded))
+                decoded = decode(decoded, big5Charset);
+        }
+        firstLine = false;
+        const std::string line = Trim(decoded);
+        Entry entry;
+        if (byLine)
+            entry.bytes = lineBytes;
+        if (line.empty() && !byLine)
+            return;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string name = Trim(line.substr(1, line.size() - 2));
             if (legacy)
-                name = legacyName(name);
-            current = findSection(name);
-            if (!current) {
-                sections_.push_back(Section{name, {}});
-                current = &sections_.back();
-            }
-            continue;
+                name = decode(name, "CP1252");
+            const SectionIndex *s = byLine ? nullptr : findSection(name);
+            current = s ? s->blocks.front() : addSection(name, entry.bytes);
+            return;
         }
-        Entry entry;
         const std::size_t eq = line.find('=');
-        const bool comment = line.front() == ';' || line.front() == '#';
+        const bool comment = line.empty() || line.front() == ';' || line.front() == '#';
         if (!comment && eq != std::string::npos && !Trim(line.substr(0, eq)).empty()) {
             entry.key = Trim(line.substr(0, eq));
             entry.value = line.substr(eq + 1); // a leading blank belongs to the text
             if (legacy) {
-                entry.value =
-                    isAscii(entry.value) ? entry.value : ToUtf8(entry.value, charsetForKey(entry.key));
-                entry.key = legacyName(entry.key);
+                entry.value = decode(entry.value, charsetForKey(entry.key));
+                entry.key = decode(entry.key, "CP1252");
             }
         } else {
-            entry.raw = legacy ? legacyName(line) : line;
+            entry.raw = legacy ? decode(line, "CP1252") : line;
         }
-        if (current)
-            current->entries.push_back(std::move(entry));
+        if (current != none) {
+            addEntry(current, std::move(entry));
+        } else {
+            if (!entry.key.empty()) {
+                entry.raw = entry.key + "=" + entry.value;
+                entry.key.clear();
+            }
+            preamble_.push_back(std::move(entry));
+        }
+    });
+}
+
+// The content as text, or as the bytes to write: lines kept as read where they are unchanged,
+// the others in the write encoding.
+std::string TMemIniFile::render(bool fileBytes) const
+{
+    const bool byLine = keepsBytes();
+    const bool big5 = fileBytes && (writeEncoding_ == IniEncoding::Big5Fallback ||
+                                    writeEncoding_ == IniEncoding::Big5ByLine);
+    std::string out;
+    auto line = [&](const std::string &read, const std::string &text) {
+        // The last line of a file may have come without a line end.
+        if (!out.empty() && out.back() != '\n' && out.back() != '\r')
+            out += "\r\n";
+        if (fileBytes && !read.empty())
+            out += read;
         else
-            preamble_.push_back(entry.key.empty() ? entry.raw : entry.key + "=" + entry.value);
+            out += (big5 && byLine ? FromUtf8(text, big5Charset) : text) + "\r\n";
+    };
+    for (const Entry &e : preamble_)
+        line(e.bytes, e.raw);
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const Section &s = sections_[i];
+        // A blank line between sections; files read line by line bring their own.
+        if (byLine ? s.header.empty() && !out.empty() : i > 0)
+            line("", "");
+        line(s.header, "[" + s.name + "]");
+        for (const Entry &e : s.entries)
+            line(e.bytes, e.key.empty() ? e.raw : e.key + "=" + e.value);
     }
+    if (big5 && !byLine)
+        out = FromUtf8(out, big5Charset);
+    return out;
 }
 
 std::string TMemIniFile::GetText() const
 {
-    std::string out;
-    for (const AnsiString &line : preamble_)
-        out += line + "\r\n";
-    bool first = true;
-    for (const Section &s : sections_) {
-        if (!first)
-            out += "\r\n";
-        first = false;
-        out += "[" + s.name + "]\r\n";
-        for (const Entry &e : s.entries)
-            out += (e.key.empty() ? e.raw : e.key + "=" + e.value) + "\r\n";
-    }
-    return out;
+    return render(false);
+}
+
+std::string TMemIniFile::GetFileBytes() const
+{
+    return render(true);
 }
 
 void TMemIniFile::UpdateFile() const
 {
-    std::string bytes = GetText();
-    if (writeEncoding_ == IniEncoding::Big5Fallback)
-        bytes = FromUtf8(bytes, big5Charset);
-
-    // The new content goes to a file beside the target and replaces it only once completely written,
-    // so a failed write never leaves a truncated settings or project file.
-    // Through a symbolic link the file it points to is replaced, not the link, as writing in place
-    // would do.
-    std::string target = fileName_;
-    struct stat st {
-    };
-    if (lstat(fileName_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char *resolved = realpath(fileName_.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
-    const bool exists = stat(target.c_str(), &st) == 0;
-    // Only a regular file is ever replaced: never a directory, a device or a pipe.
-    if (exists && !S_ISREG(st.st_mode))
-        throwCreateError(fileName_, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
-    // A file without write permission counts as read-only, as it would on Windows, even for root.
-    if (exists && (st.st_mode & S_IWUSR) == 0)
-        throwCreateError(fileName_, EACCES);
-
-    static std::atomic<unsigned> counter{0};
-    std::string tempName;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = target + ".tmp" + std::to_string(getpid()) + "_" + std::to_string(counter++);
-        fd = open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throwCreateError(fileName_, errno);
-
-    bool ok = writeAll(fd, bytes);
-    int err = errno;
-    if (ok && exists && fchmod(fd, st.st_mode & 07777) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && fsync(fd) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && rename(tempName.c_str(), target.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        unlink(tempName.c_str());
-        throwCreateError(fileName_, err);
-    }
+    ReplacingFile file(fileName_);
+    if (!file.Open() || !file.Write(GetFileBytes()) || !file.Commit())
+        throwCreateError(fileName_, file.Reason());
 }

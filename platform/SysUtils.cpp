@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -125,6 +126,44 @@ bool tryStrToInt(const AnsiString &text, int &value)
     return true;
 }
 
+// FloatToStr shows the largest double rounded to 15 digits, "1.79769313486232E308", just beyond the
+// range. A text that is the largest double rounded to the digits it shows stands for that double.
+bool roundsToLargestDouble(const std::string &s)
+{
+    std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
+    std::string digits;         // significant digits as shown, trailing zeros included
+    long long wholeDigits = 0;  // of them before the point
+    long long leadingZeros = 0; // after the point, before the first significant digit
+    bool point = false;
+    for (; i < s.size() && (isDigit(s[i]) || s[i] == '.'); ++i) {
+        if (s[i] == '.') {
+            point = true;
+        } else if (!digits.empty() || s[i] != '0') {
+            digits += s[i];
+            wholeDigits += point ? 0 : 1;
+        } else if (point) {
+            ++leadingZeros;
+        }
+    }
+    long long exponent = wholeDigits > 0 ? wholeDigits - 1 : -(leadingZeros + 1); // of the first digit
+    if (digits.empty() || digits.size() > 1000)
+        return false;
+    if (i < s.size()) { // the exponent part; far beyond the range it stays beyond
+        const long long e = std::strtoll(s.c_str() + i + 1, nullptr, 10);
+        exponent += std::max(-100000LL, std::min(100000LL, e));
+    }
+    char largest[1100];
+    const auto res = std::to_chars(largest, largest + sizeof largest - 1, DBL_MAX,
+                                   std::chars_format::scientific, static_cast<int>(digits.size()) - 1);
+    *res.ptr = '\0';
+    std::string largestDigits;
+    const char *p = largest;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            largestDigits += *p;
+    return digits == largestDigits && exponent == std::atoll(p + 1);
+}
+
 } // namespace
 
 AnsiString FloatToStr(double value)
@@ -196,9 +235,11 @@ bool TryStrToFloat(const AnsiString &text, double &value)
         return false;
     char *end = nullptr;
     const double v = strtodC(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || std::isinf(v))
+    if (end != s.c_str() + s.size())
+        return false;
+    if (std::isinf(v) && !roundsToLargestDouble(s))
         return false; // beyond the double range; underflow gives 0 or a denormal and is accepted
-    value = v;
+    value = std::isinf(v) ? std::copysign(DBL_MAX, v) : v;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -40,4 +41,19 @@ bool fileExists(const std::string &path)
     struct stat st {
     };
     return stat(path.c_str(), &st) == 0;
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
 }

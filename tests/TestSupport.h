@@ -2,6 +2,8 @@
 
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <string>
 
 // A fresh directory for one test, removed with everything in it when the object goes.
@@ -23,3 +25,16 @@ std::string readFileBytes(const std::string &path);
 // Replaces the file with exactly these bytes; fails the current test when it cannot.
 void writeFileBytes(const std::string &path, const std::string &bytes);
 bool fileExists(const std::string &path);
+
+// While it lives, files this process writes cannot grow beyond the given size: a write past it fails
+// with "File too large", as on a full disk, instead of ending the process.
+class FileSizeLimit
+{
+  public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};

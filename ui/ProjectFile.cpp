@@ -97,19 +97,24 @@ void TSelvane_F::tbSaveClick(TObject *)
         return;
     checkSize(fileName);
 
-    // Sections and keys of an existing file that are not ours are kept.
-    TMemIniFile ini(fileName, IniEncoding::Big5Fallback);
-    ini.WriteString(fileSection, "FileCode", formatMarker);
-    ini.WriteString(fileSection, "FileVer", formatVersion);
-    ini.WriteString(fileSection, "Mode", IntToStr(pcModPic->ActivePageIndex()));
-    ini.WriteString(fileSection, "UnitType", IntToStr(UnitType));
+    // Sections and keys of an existing file that are not ours are kept, their lines byte for byte. A
+    // file that cannot be read is not replaced: what it holds beside ours would be lost.
+    TMemIniFile ini(fileName, IniEncoding::Big5ByLine, exists(fileName) ? ReadFileBytes(fileName) : "");
+    AnsiString written;
+    auto write = [&](const AnsiString &key, const AnsiString &value) {
+        ini.WriteString(fileSection, key, value);
+        written += key + "=" + value + "\n";
+    };
+    write("FileCode", formatMarker);
+    write("FileVer", formatVersion);
+    write("Mode", IntToStr(pcModPic->ActivePageIndex()));
+    write("UnitType", IntToStr(UnitType));
     for (const CSIZEITEM &item : SizeItems)
-        ini.WriteString(fileSection, item.Abbr, FloatToStr(item.dV) + "[" + item.asNowUnit + "]");
-    // Big5, the code page existing project files use. Text Big5 cannot hold (in another section of
-    // the file saved over, or a symbol glyph from the texts file) would turn into "?", so such a file
-    // is written in UTF-8, which the loader reads as well.
-    const std::string text = ini.GetText();
-    const bool big5 = ToUtf8(FromUtf8(text, big5Charset), big5Charset) == text;
+        write(item.Abbr, FloatToStr(item.dV) + "[" + item.asNowUnit + "]");
+    // Big5, the code page existing project files use. A symbol glyph from the texts file that Big5
+    // cannot hold would turn into "?", so then our lines are written in UTF-8, which the loader reads
+    // line by line as well.
+    const bool big5 = ToUtf8(FromUtf8(written, big5Charset), big5Charset) == written;
     ini.SetWriteEncoding(big5 ? IniEncoding::Big5Fallback : IniEncoding::Utf8);
     ini.UpdateFile();
 }
@@ -125,11 +130,10 @@ void TSelvane_F::tbOpenClick(TObject *)
         // Not looked up: number 32 of the texts file names a material of the density table.
         if (!std::filesystem::exists(fileName, ec))
             throw Exception("File not Existed !\n" + fileName);
-        if (!std::filesystem::is_regular_file(fileName, ec))
-            throw Exception("Unknown file format!");
         checkSize(fileName);
 
-        const TMemIniFile ini(fileName, IniEncoding::Big5Fallback);
+        // A file that cannot be read, or is not a regular file, is refused with the reason.
+        const TMemIniFile ini(fileName, IniEncoding::Big5ByLine, ReadFileBytes(fileName));
         const ProjectHeader header = readHeader(ini);
 
         pcModPic->SetActivePageIndex(header.mode);

@@ -1,39 +1,30 @@
 #include "model/Tables.h"
 #include "model/Texts.h"
 #include "platform/Encoding.h"
+#include "platform/ReplacingFile.h"
 #include "ui/MatchLookup.h"
 #include "ui/ProjectFile.h"
 #include "ui/Selvane.h"
 #include "ui/Selvane_Actions.h"
 
 #include <algorithm>
-#include <memory>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace
 {
 
 const char lineFailedText[] = "Write Input Parameter Line Failed!";
 
-struct FileCloser {
-    void operator()(std::FILE *f) const { std::fclose(f); }
+// A report line that could not be written; the command adds the file's name and the reason.
+struct LineWriteError : Exception {
+    explicit LineWriteError(int e) : Exception(lineFailedText), err(e) {}
+    int err;
 };
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens for writing byte for byte, creating or emptying the file. Not blocking: a named pipe that
-// nobody reads would hang the window; it fails to open instead.
-FilePtr openForWriting(const AnsiString &fileName)
+[[noreturn]] void fail(const char *text, const AnsiString &fileName, const std::string &reason)
 {
-    const int fd = open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return nullptr;
-    const int flags = fcntl(fd, F_GETFL);
-    std::FILE *file = flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? nullptr : fdopen(fd, "wb");
-    if (!file)
-        close(fd);
-    return FilePtr(file);
+    throw Exception(std::string(text) + "\n" + fileName + ": " + reason);
 }
 
 bool anyChecked(const std::vector<TCheckBox *> &boxes)
@@ -51,9 +42,9 @@ bool rowChecked(const std::vector<TCheckBox *> &boxes, int row)
 
 void TSelvane_F::WriteReportLine(std::FILE *file, const AnsiString &text)
 {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file) != text.size())
-        throw Exception(lineFailedText);
-    std::fwrite("\r\n", 1, 2, file);
+    const AnsiString bytes = text + "\r\n";
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        throw LineWriteError(errno);
 }
 
 void TSelvane_F::tbSaveRltClick(TObject *)
@@ -69,10 +60,18 @@ void TSelvane_F::tbSaveRltClick(TObject *)
         return;
 
     try {
-        FilePtr file = openForWriting(fileName);
-        if (!file)
-            throw Exception("Write File Failed !");
-        auto line = [&](const AnsiString &text) { WriteReportLine(file.get(), text); };
+        // Written beside the old report and renamed over it once complete: a failed write leaves the
+        // old report whole and no temporary file.
+        ReplacingFile report(fileName);
+        if (!report.Open())
+            fail("Write File Failed !", fileName, report.Reason());
+        auto line = [&](const AnsiString &text) {
+            try {
+                WriteReportLine(report.File(), text);
+            } catch (const LineWriteError &e) {
+                fail(lineFailedText, fileName, std::strerror(e.err));
+            }
+        };
 
         // Blank lines, a box around the title, a blank line. Only the process section's top rule
         // carries a trailing blank, and its title three blanks like all but the first.
@@ -141,8 +140,8 @@ void TSelvane_F::tbSaveRltClick(TObject *)
                 }
         }
 
-        if (std::fclose(file.release()) != 0)
-            throw Exception("File Close Error !");
+        if (!report.Commit())
+            fail("File Close Error !", fileName, report.Reason());
         ShellOpen(fileName);
         ShowMessage(GetMsg("Selvane_F", 89, "Save File OK!"));
     } catch (const std::exception &e) {

@@ -38,6 +38,7 @@ struct ParseCase {
     const char *name;
     std::string bytes;
     std::vector<Lookup> lookups;
+    bool lineByLineToo = true; // the same when read line by line
 };
 
 const std::string big = std::string(1 << 20, 'x');
@@ -65,7 +66,7 @@ const std::vector<ParseCase> parseCases = {
     {"unclosed header is a stray line", "[S]\n[T\nt=1\n", {{"S", "t", "1"}, {"T", "t", nullptr}}},
     {"NUL bytes", std::string("[S]\na=1\0\nb=2\n", 13), {{"S", "a", "1"}, {"S", "b", "2"}}},
     {"huge line", "[S]\nbig=" + big + "\nafter=1\n", {{"S", "big", big.c_str()}, {"S", "after", "1"}}},
-    {"invalid UTF-8 kept as bytes", "[S]\n\xA3\x6C=7800[kg]\n", {{"S", "\xA3\x6C", "7800[kg]"}}},
+    {"invalid UTF-8 kept as bytes", "[S]\n\xA3\x6C=7800[kg]\n", {{"S", "\xA3\x6C", "7800[kg]"}}, false},
     {"empty file", "", {{"S", "a", nullptr}}},
 };
 
@@ -73,14 +74,18 @@ const std::vector<ParseCase> parseCases = {
 
 TEST(IniFile, ParsesLooseFiles)
 {
-    for (const ParseCase &c : parseCases) {
-        const TMemIniFile ini = iniFromBytes(c.bytes);
-        for (const Lookup &l : c.lookups) {
-            EXPECT_EQ(ini.ReadString(l.section, l.key, "<def>"), l.expected ? l.expected : "<def>")
-                << c.name << ": [" << l.section << "] " << l.key;
-            EXPECT_EQ(ini.ValueExists(l.section, l.key), l.expected != nullptr) << c.name << ": " << l.key;
+    for (const ParseCase &c : parseCases)
+        for (IniEncoding encoding : {IniEncoding::Utf8, IniEncoding::Big5ByLine}) {
+            if (encoding == IniEncoding::Big5ByLine && !c.lineByLineToo)
+                continue;
+            const TMemIniFile ini = iniFromBytes(c.bytes, encoding);
+            for (const Lookup &l : c.lookups) {
+                EXPECT_EQ(ini.ReadString(l.section, l.key, "<def>"), l.expected ? l.expected : "<def>")
+                    << c.name << ": [" << l.section << "] " << l.key;
+                EXPECT_EQ(ini.ValueExists(l.section, l.key), l.expected != nullptr)
+                    << c.name << ": " << l.key;
+            }
         }
-    }
 }
 
 TEST(IniFile, MissingOrUnreadableFileIsEmpty)
@@ -291,4 +296,65 @@ TEST(IniFile, LegacyMessageFileDecodedByLanguageKey)
         iniFromBytes("[ABB]\n1009.1=\xCF\x81\n1009.2=\xCF\x81\n", IniEncoding::ByLanguageKey);
     EXPECT_EQ(utf8.ReadString("ABB", "1009.1", ""), "\xCF\x81");
     EXPECT_EQ(utf8.ReadString("ABB", "1009.2", ""), "\xCF\x81");
+}
+
+TEST(IniFile, ReadLineByLineKeepsUnchangedLinesAsTheirBytes)
+{
+    const std::string bytes = "\xEF\xBB\xBF; caf\xC3\xA9\r\n"             // UTF-8 after a BOM
+                              "[File]\r\nMode=1\r\n\xA3\x6C=7800\r\n\r\n" // ρ in Big5
+                              "[GBK]\nnote=\xD6\xD0\n; caf\xE9\r" // 中 in GBK, é in Latin-1, LF and CR
+                              "[file]\r\nmode=2\r\nExtra=x\r\n\r\n\r\n" // the first section again
+                              "[Last]\r\nk=v";                          // no line end at the end
+    TMemIniFile ini = iniFromBytes(bytes, IniEncoding::Big5ByLine);
+    EXPECT_EQ(ini.GetFileBytes(), bytes);
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"File", "GBK", "Last"}));
+    EXPECT_EQ(ini.ReadSection("File"), (std::vector<std::string>{"Mode", "\xCF\x81", "Extra"}));
+    EXPECT_EQ(ini.ReadString("file", "MODE", ""), "1");
+    EXPECT_EQ(ini.ReadString("File", "\xCF\x81", ""), "7800");
+    EXPECT_EQ(ini.ReadString("Last", "k", ""), "v");
+
+    // Changed and new lines in the write encoding, a new key before the blank lines that end its
+    // section, a new section after a blank line; every other line as it was.
+    ini.WriteString("File", "Mode", "3");
+    ini.WriteString("File", "New", "\xCF\x81");
+    ini.WriteString("Last", "k2", "w");
+    ini.WriteString("Added", "a", "b");
+    ini.SetWriteEncoding(IniEncoding::Big5Fallback);
+    EXPECT_EQ(ini.GetFileBytes(), "\xEF\xBB\xBF; caf\xC3\xA9\r\n"
+                                  "[File]\r\nMode=3\r\n\xA3\x6C=7800\r\n\r\n"
+                                  "[GBK]\nnote=\xD6\xD0\n; caf\xE9\r"
+                                  "[file]\r\nmode=2\r\nExtra=x\r\nNew=\xA3\x6C\r\n\r\n\r\n"
+                                  "[Last]\r\nk=v\r\nk2=w\r\n"
+                                  "\r\n[Added]\r\na=b\r\n");
+    ini.EraseSection("FILE");
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"GBK", "Last", "Added"}));
+    EXPECT_EQ(ini.ReadString("Last", "k2", ""), "w");
+}
+
+TEST(IniFile, ReadFileBytesNamesTheReason)
+{
+    TempDir dir;
+    const std::string pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string file = dir.filePath("a.ini");
+    writeFileBytes(file, "[S]\n");
+    const struct {
+        std::string name;
+        std::string message; // empty: read
+    } cases[] = {
+        {file, ""},
+        {dir.filePath("none"),
+         "Cannot read file \"" + dir.filePath("none") + "\". No such file or directory"},
+        {dir.path(), "Cannot read file \"" + dir.path() + "\". Not a regular file"},
+        {pipe, "Cannot read file \"" + pipe + "\". Not a regular file"},
+        {"/proc/self/mem", "Cannot read file \"/proc/self/mem\". Input/output error"},
+    };
+    for (const auto &c : cases) {
+        try {
+            EXPECT_EQ(ReadFileBytes(c.name), "[S]\n");
+            EXPECT_EQ(c.message, "") << c.name;
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.Message, c.message);
+        }
+    }
 }

@@ -31,6 +31,14 @@ const Accepted acceptedFloats[] = {
     {"0.0428571428571429", 0.0428571428571429},
     {"1.7976931348623157e308", 1.7976931348623157e308},
     {"1e-400", 0.0}, // below the smallest denormal
+    // Beyond the range, but the largest double rounded to the digits shown (1.7976931348623157e308):
+    // FloatToStr writes it so.
+    {"1.79769313486232E308", DBL_MAX},
+    {"-1.79769313486232E308", -DBL_MAX},
+    {"0.00179769313486232e311", DBL_MAX},
+    {"179769313486232E294", DBL_MAX},
+    {"1.797693134862316E308", DBL_MAX},
+    {"1.80E308", DBL_MAX},
 };
 
 const char *const rejectedFloats[] = {
@@ -63,7 +71,11 @@ const char *const rejectedFloats[] = {
     "1e5.5",
     "$10",
     "1_000",
-    "1.79769313486232E308", // FloatToStr of the largest double rounds up past it
+    "1E309", // beyond the range, and not the largest double rounded (2E308)
+    "1.79769313486233E308",
+    "1.7976931348623160E308", // a shown last zero counts: 1.797693134862316 is the rounding
+    "1.9E308",
+    "-1.8E309",
 };
 
 } // namespace

@@ -6,8 +6,10 @@
 #include "ui/ProjectFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <filesystem>
 
@@ -215,39 +217,52 @@ TEST_F(ProjectFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
                                        defaultParameterLines());
 }
 
-// Notes kept in another section of a file saved over: Big5 when it can hold them, else UTF-8 so
-// that nothing turns into "?"; either way the case loads back.
-struct KeptTextCase {
-    const char *notes;       // UTF-8 on disk before the save
-    std::string notesOnDisk; // the notes line after the save
-    std::string deltaOnDisk; // how the key of travel per revolution is written
-};
-
-TEST_F(ProjectFileTest, SavingOverAFileKeepsTextBig5CannotHold)
+// Bytes that are no text in any code page, without line breaks: a fixed pseudo-random line.
+std::string strayBytes()
 {
-    const KeptTextCase cases[] = {
-        {"note=中文", "note=\xA4\xA4\xA4\xE5", big5Delta + "S=5[(m/rev)]"},
-        {"note=简体 café", "note=简体 café", "ΔS=5[(m/rev)]"},
-    };
-    for (const KeptTextCase &c : cases) {
-        SCOPED_TRACE(c.notes);
-        const std::string path = dir.filePath("notes.siz");
-        writeFileBytes(path, "[Notes]\r\n" + std::string(c.notes) + "\r\n");
-        SizeItems[9].dV = 0.75;
-        save(path);
-        const std::string bytes = readFileBytes(path);
-        EXPECT_EQ(bytes.rfind("[Notes]\r\n" + c.notesOnDisk + "\r\n\r\n[File]\r\nFileCode=0x6930\r\n", 0),
-                  0u);
-        EXPECT_NE(bytes.find("\r\n" + c.deltaOnDisk + "\r\n"), std::string::npos);
-
-        SizeItems[9].dV = 1;
-        SizeItems[0].asNowUnit = "ft/rev";
-        messages.clear();
-        load(path);
-        EXPECT_TRUE(messages.empty()) << messages.front().text;
-        EXPECT_EQ(SizeItems[9].dV, 0.75);
-        EXPECT_EQ(SizeItems[0].asNowUnit, "(m/rev)");
+    std::string bytes;
+    unsigned x = 12345;
+    while (bytes.size() < 200) {
+        x = x * 1103515245u + 12345u;
+        const char c = static_cast<char>((x >> 16) & 0xFF);
+        if (c != '\r' && c != '\n')
+            bytes += c;
     }
+    return bytes;
+}
+
+TEST_F(ProjectFileTest, SavingOverAFileKeepsOtherLinesByteForByte)
+{
+    const std::string before =
+        "\xEF\xBB\xBF; UTF-8 caf\xC3\xA9\r\n[Notes]\r\n  note = \xE4\xB8\xAD\xE6\x96\x87\r\n\r\n";
+    const std::string after = "[GBK]\r\nnote=\xBC\xF2\xCC\xE5\r\n" // GBK text
+                              "[Latin1]\n; caf\xE9\n\n\n"          // LF line ends, blank lines
+                              "[notes]\rrepeated=1\r"              // lone CR line ends, a header again
+                              "[Bytes]\r\n" +
+                              strayBytes() + "\r\n" + strayBytes(); // no line end at the end
+    const std::string path = dir.filePath("others.siz");
+    writeFileBytes(path, before + "[File]\r\nFileCode=old\r\n" + after);
+    save(path);
+    EXPECT_EQ(readFileBytes(path), before + header + defaultParameterLines() + after);
+
+    SizeItems[0].dV = 7;
+    messages.clear();
+    load(path);
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+    EXPECT_EQ(SizeItems[0].dV, 5);
+}
+
+// Each line is decoded on its own: a stray byte in a comment leaves the UTF-8 symbols of the keys.
+TEST_F(ProjectFileTest, Utf8FileWithAStrayByteLoadsEveryValue)
+{
+    const std::string path = dir.filePath("stray.siz");
+    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\nMode=0\r\n; caf\xE9\r\n\xCE\x94S=0.02[m/rev]\r\n"
+                         "\xCE\x94P=0.001[m/pulse]\r\n\xCF\x81=0.5[kg/m^3]\r\n");
+    load(path);
+    EXPECT_EQ(SizeItems[0].dV, 0.02);
+    EXPECT_EQ(SizeItems[0].asNowUnit, "m/rev");
+    EXPECT_EQ(SizeItems[1].dV, 0.001);
+    EXPECT_EQ(SizeItems[9].dV, 0.5);
 }
 
 TEST_F(ProjectFileTest, AnsweringNoOrCancellingWritesNothing)
@@ -264,18 +279,36 @@ TEST_F(ProjectFileTest, AnsweringNoOrCancellingWritesNothing)
 
 TEST_F(ProjectFileTest, FailedSaveReportsAndLeavesTheOldFileWhole)
 {
-    const std::string path = dir.filePath("locked.siz");
-    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\n");
-    chmod(path.c_str(), 0444);
-    save(path);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].flags, MB_OK | MB_ICONERROR);
-    EXPECT_NE(messages[1].text.find("locked.siz"), AnsiString::npos);
-    EXPECT_EQ(readFileBytes(path), "[File]\r\nFileCode=0x6930\r\n");
-    int files = 0;
-    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1); // no temporary file left behind
+    const std::string old = "[File]\r\nFileCode=0x6930\r\n";
+    const struct {
+        const char *name;
+        mode_t mode;
+        rlim_t sizeLimit;
+        const char *reason;
+    } cases[] = {
+        {"read-only", 0444, RLIM_INFINITY, "Permission denied"},
+        {"file-size limit", 0644, 500, "File too large"}, // the saved file takes over 1 kB
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const std::string path = dir.filePath("locked.siz");
+        writeFileBytes(path, old);
+        chmod(path.c_str(), c.mode);
+        {
+            FileSizeLimit limit(c.sizeLimit);
+            save(path);
+        }
+        ASSERT_EQ(messages.size(), 2u) << messages[0].text;
+        EXPECT_EQ(messages[1].flags, MB_OK | MB_ICONERROR);
+        EXPECT_EQ(messages[1].text, "Cannot create file \"" + path + "\". " + c.reason + ".");
+        EXPECT_EQ(readFileBytes(path), old);
+        int files = 0;
+        for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.path()))
+            ++files;
+        EXPECT_EQ(files, 1); // no temporary file left behind
+        chmod(path.c_str(), 0644);
+    }
 }
 
 TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
@@ -319,6 +352,7 @@ TEST_F(ProjectFileTest, ParameterValueFallBacks)
         {"", NAN, ""},
         {"1e999[mm]", NAN, "mm"},
         {"nan[mm]", NAN, "mm"},
+        {"-1.79769313486232E308[mm]", -DBL_MAX, "mm"}, // as the largest values are saved
     };
     for (const ValueCase &c : cases) {
         SCOPED_TRACE(c.text);
@@ -432,14 +466,35 @@ TEST_F(ProjectFileTest, HugeMissingAndSpecialFilesGiveAClearMessage)
 {
     const std::string huge = dir.filePath("huge.siz");
     writeFileBytes(huge, "[File]\r\nFileCode=0x6930\r\nMode=0\r\n" + std::string(MaxProjectFileBytes, ';'));
-    load(huge);
     const std::string missing = dir.filePath("gone.siz");
-    load(missing);
-    load(dir.path()); // a directory
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0].text, "File too large! A project file is at most 4 MiB.\n" + huge);
-    EXPECT_EQ(messages[1].text, "File not Existed !\n" + missing);
-    EXPECT_EQ(messages[2].text, "Unknown file format!");
+    const std::string fifo = dir.filePath("fifo.siz");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string locked = dir.filePath("locked.siz");
+    writeFileBytes(locked, header);
+    chmod(locked.c_str(), 0);
+    const struct {
+        std::string file;
+        AnsiString message;
+    } cases[] = {
+        {huge, "File too large! A project file is at most 4 MiB.\n" + huge},
+        {missing, "File not Existed !\n" + missing},
+        {dir.path(), "Cannot read file \"" + dir.path() + "\". Not a regular file"},
+        {fifo, "Cannot read file \"" + fifo + "\". Not a regular file"},
+        {"/dev/zero", "Cannot read file \"/dev/zero\". Not a regular file"},
+        // A regular file whose reading fails.
+        {"/proc/self/mem", "Cannot read file \"/proc/self/mem\". Input/output error"},
+        // Root reads it all the same.
+        {locked, geteuid() == 0 ? "" : "Cannot read file \"" + locked + "\". Permission denied"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        messages.clear();
+        load(c.file);
+        if (c.message.empty())
+            continue;
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+    }
     EXPECT_EQ(SizeItems[5].dV, 200);
 }
 

@@ -254,7 +254,8 @@ TEST_F(ReportTest, DefaultExtensionIsTxt)
     EXPECT_EQ(w->SaveDialog2->Filter, "*.txt|*.txt|ALL|*.*");
 }
 
-// Where the write fails, and the one message that reports it; no shell, no success message.
+// Where the write fails, and the one message that reports it with the file and the reason; no shell,
+// no success message, no file left open.
 struct FailureCase {
     const char *name;
     std::string file;
@@ -264,17 +265,23 @@ struct FailureCase {
 
 TEST_F(ReportTest, WriteFailuresAreReportedAndNothingIsOpened)
 {
-    // A full device takes a few lines into the buffer and fails when they are flushed.
+    // Devices and pipes are never replaced by a report.
     const std::string full = dir.filePath("full.txt");
     ASSERT_EQ(symlink("/dev/full", full.c_str()), 0);
-    // Nobody reads this pipe: opening it must fail, not wait for a reader.
     const std::string pipe = dir.filePath("pipe.txt");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string missing = dir.filePath("missing/report.txt");
+    const std::string folder = dir.filePath("folder.txt");
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
     const FailureCase cases[] = {
-        {"no such directory", dir.filePath("missing/report.txt"), 0, "Write File Failed !"},
-        {"pipe without a reader", pipe, 0, "Write File Failed !"},
-        {"device full at close", full, 0, "File Close Error !"},
-        {"device full while writing", full, 5000, "Write Input Parameter Line Failed!"},
+        {"no such directory", missing, 0, "Write File Failed !\n" + missing + ": No such file or directory"},
+        {"pipe", pipe, 0, "Write File Failed !\n" + pipe + ": Not a regular file"},
+        {"device", full, 0, "Write File Failed !\n" + full + ": Not a regular file"},
+        {"directory", folder, 0, "Write File Failed !\n" + folder + ": Is a directory"},
+        // About 1.1 kB stay in the buffer until the close.
+        {"size limit at close", path, 10, "File Close Error !\n" + path + ": File too large"},
+        {"size limit while writing", path, 5000,
+         "Write Input Parameter Line Failed!\n" + path + ": File too large"},
     };
     for (const FailureCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,13 +289,44 @@ TEST_F(ReportTest, WriteFailuresAreReportedAndNothingIsOpened)
         w->moRlt->Lines.Assign(
             std::vector<AnsiString>(static_cast<size_t>(c.processLines), std::string(80, 'p')));
         const int filesBefore = openFiles();
-        saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, false, false); }, c.file);
+        {
+            FileSizeLimit limit(1000);
+            saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, false, false); }, c.file);
+        }
         EXPECT_EQ(openFiles(), filesBefore);
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(messages.back().text, c.message);
         EXPECT_EQ(messages.back().flags, MB_OK);
         EXPECT_TRUE(shellOpened.empty());
     }
+}
+
+TEST_F(ReportTest, FailedWriteLeavesTheOldReportWholeAndNoTemporaryFile)
+{
+    const std::string old = "old report\r\n" + std::string(2000, 'o');
+    writeFileBytes(path, old);
+    chmod(path.c_str(), 0640);
+    w->moRlt->Lines.Assign(std::vector<AnsiString>(5000, std::string(80, 'p')));
+    {
+        FileSizeLimit limit(1000);
+        saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, false, false); }, path);
+    }
+    ASSERT_EQ(messages.size(), 2u); // the overwrite question, then the failure
+    EXPECT_EQ(messages[1].text, "Write Input Parameter Line Failed!\n" + path + ": File too large");
+    EXPECT_EQ(readFileBytes(path), old);
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"report.txt"});
+
+    // Written in full, the new report takes the old one's place and permissions.
+    w->moRlt->Lines.Assign({"new"});
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, false, false); }, path);
+    EXPECT_EQ(splitCrLf(readFileBytes(path)).back(), "new");
+    struct stat st {
+    };
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 class ReportTextsTest : public ReportTest
@@ -422,4 +460,18 @@ TEST_F(ReportTest, BallScrewCalculationWithNoBoxChecked)
         path);
     EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
     EXPECT_EQ(messages.back().text, "Save File OK!");
+}
+
+TEST_F(ReportTest, ThroughASymbolicLinkTheFileItPointsToIsReplaced)
+{
+    const std::string link = dir.filePath("link.txt");
+    writeFileBytes(path, "old");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    saveReport([](TSelvane_Actions_F *a) { only(a, false, false, false, false, false); }, link);
+    EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+    struct stat st {
+    };
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(shellOpened, std::vector<AnsiString>{link});
 }
