@@ -189,7 +189,7 @@ void TSelvane_F::buildLayout()
         const AnsiString n = IntToStr(k + 1);
         tsModPic[k] = Sheet(this, pcModPic, ("tsModPic" + n).c_str(), n);
         imgMod[k] = Make<TImage>(this, tsModPic[k], ("imgMod" + n).c_str(), 0, 0, 364, 264);
-        imgMod[k]->SetPicture(EmbeddedJpeg(("mechanism" + n + ".jpg").c_str()));
+        imgMod[k]->SetPicture([n] { return EmbeddedJpeg(("mechanism" + n + ".jpg").c_str()); });
     }
     for (int i = 0; i < kPictureAreaCount; ++i) {
         const PictureArea &a = kPictureAreas[i];
