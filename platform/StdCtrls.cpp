@@ -130,6 +130,16 @@ class ComboBox : public QComboBox
         }
     }
 
+  protected:
+    // An edit field is costly to build and most combos are made lists before they are ever shown;
+    // one that stays csDropDown gets its field here.
+    void showEvent(QShowEvent *e) override
+    {
+        if (owner && owner->Style() == csDropDown && !isEditable())
+            setEditable(true);
+        QComboBox::showEvent(e);
+    }
+
   private:
     bool open_ = false;
 };
@@ -345,7 +355,6 @@ TComboBox::TComboBox(TComponent *owner) : TWinControl(owner, new ComboBox())
 {
     combo_ = static_cast<QComboBox *>(widget_.data());
     static_cast<ComboBox *>(combo_)->owner = this;
-    combo_->setEditable(true);
     QObject::connect(combo_, &QComboBox::activated, [this](int) { FireEvent(OnChange, this); });
 }
 
@@ -380,7 +389,9 @@ AnsiString TComboBox::Text() const
 
 void TComboBox::SetStyle(TComboBoxStyle style)
 {
-    combo_->setEditable(style == csDropDown);
+    style_ = style;
+    if (style == csDropDownList || combo_->isVisible())
+        combo_->setEditable(style == csDropDown);
 }
 
 void TComboBox::SetDropDownCount(int n)

@@ -139,6 +139,7 @@ class TComboBox : public TWinControl
     void SetItemIndex(int i);
     AnsiString Text() const;
     void SetStyle(TComboBoxStyle style);
+    TComboBoxStyle Style() const { return style_; }
     void SetDropDownCount(int n);
     void SetItemHeight(int) {}
     QComboBox *Combo() const { return combo_; }
@@ -153,6 +154,7 @@ class TComboBox : public TWinControl
     friend class TComboItems;
     void syncItems();
     QComboBox *combo_;
+    TComboBoxStyle style_ = csDropDown; // the edit field is made when the combo is first shown
 };
 
 class TComboBoxEx : public TComboBox
