@@ -5,6 +5,11 @@
 TSelvane_About_F::TSelvane_About_F(TComponent *owner) : TForm(owner)
 {
     Name = "Selvane_About_F";
+    BuildOnFirstUse([this] { buildLayout(); });
+}
+
+void TSelvane_About_F::buildLayout()
+{
     SetCaption("About");
     SetDialogFrame();
     SetClientSize(258, 218);
