@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <set>
@@ -333,16 +336,42 @@ void TMemo::scheduleSync()
     });
 }
 
+// Only the lines after the first that differs from what the widget shows are replaced: a
+// calculation run again writes mostly the same lines, and laying out a long text is costly.
 void TMemo::Sync()
 {
     syncPending_ = false;
-    QString text;
-    for (const auto &line : Lines.Items()) {
-        if (!text.isEmpty() || &line != &Lines.Items().front())
-            text += '\n';
-        text += QString::fromStdString(line);
+    const std::vector<AnsiString> &lines = Lines.Items();
+    QTextDocument *doc = edit_->document();
+    size_t same = 0;
+    if (!doc->isModified()) // else the user has typed into it: shown_ no longer says what it shows
+        while (same < shown_.size() && same < lines.size() && shown_[same] == lines[same])
+            ++same;
+    if (same == shown_.size() && same == lines.size()) {
+        edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+        return;
     }
-    edit_->setPlainText(text);
+    QString tail;
+    for (size_t i = same; i < lines.size(); ++i) {
+        if (i > 0)
+            tail += '\n';
+        tail += QString::fromStdString(lines[i]);
+    }
+    if (same == 0) {
+        edit_->setPlainText(tail);
+        doc->setModified(false);
+    } else {
+        // From the end of the last line kept (its line break included) to the end of the text.
+        QTextCursor cursor(doc);
+        const QTextBlock last = doc->findBlockByNumber(static_cast<int>(same) - 1);
+        cursor.beginEditBlock();
+        cursor.setPosition(last.position() + last.length() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.insertText(tail);
+        cursor.endEditBlock();
+        doc->setModified(false);
+    }
+    shown_ = lines;
     edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
 }
 

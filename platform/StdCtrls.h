@@ -111,6 +111,7 @@ class TMemo : public TWinControl
     void scheduleSync();
     QPlainTextEdit *edit_;
     bool syncPending_ = false;
+    std::vector<AnsiString> shown_; // the lines the widget holds
 };
 
 class TComboBox;
