@@ -64,19 +64,45 @@ std::string mismatch(const MechanismCase &c)
 }
 
 enum class Refresh { Contents, AndRepaint };
+// The same inputs every time (what is shown mostly stays), or the acceleration time changed before
+// every press, so that nearly every result and memo line differs from the press before.
+enum class Inputs { Same, Alternating };
+
+// Row of the acceleration time in the input grid.
+int accelerationRow()
+{
+    TStringGrid *grid = Selvane_F->sgPar1;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        if (grid->Cells(0, row) == "tA")
+            return row;
+    return -1;
+}
 
 void pressCalculate(benchmark::State &state, const MechanismCase &c, int mechanism, bool debug,
-                    Refresh refresh)
+                    Refresh refresh, Inputs inputs = Inputs::Same)
 {
     chooseWithDefaults(mechanism);
     Selvane_F->DebugMode = debug;
+    const int tA = inputs == Inputs::Alternating ? accelerationRow() : -1;
+    const AnsiString entered = tA > 0 ? Selvane_F->sgPar1->Cells(1, tA) : AnsiString();
+    bool other = false;
     for (auto _ : state) {
+        if (tA > 0) {
+            Selvane_F->sgPar1->SetCells(1, tA, other ? "0.3" : entered);
+            other = !other;
+        }
         Selvane_F->bbCalculate->Click(); // grids and chart are refreshed within the command
         Selvane_F->moRlt->Sync();        // the memo takes its new text on the next event otherwise
         if (refresh == Refresh::AndRepaint)
             QCoreApplication::processEvents();
     }
+    if (tA > 0) {
+        Selvane_F->sgPar1->SetCells(1, tA, entered);
+        Selvane_F->bbCalculate->Click();
+    }
     Selvane_F->DebugMode = false;
+    if (inputs == Inputs::Alternating && tA < 0)
+        return state.SkipWithError("no row tA");
     const std::string wrong = mismatch(c);
     chooseWithDefaults(0);
     if (!wrong.empty())
@@ -120,6 +146,9 @@ void registerAll()
             benchmark::RegisterBenchmark((name + v.suffix).c_str(), [&c, i, v](benchmark::State &s) {
                 pressCalculate(s, c, i, v.debug, v.refresh);
             })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "DebugRepaintedNewInput").c_str(), [&c, i](benchmark::State &s) {
+            pressCalculate(s, c, i, true, Refresh::AndRepaint, Inputs::Alternating);
+        })->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((std::string(c.name) + "Arithmetic").c_str(), [&c,
                                                                                     i](benchmark::State &s) {
             runArithmetic(s, c, i);
