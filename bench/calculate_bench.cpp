@@ -7,171 +7,154 @@
 #include <benchmark/benchmark.h>
 
 #include <clocale>
+#include <cmath>
+#include <string>
 
-// The Calculate command on the ball screw with the default inputs, headless: the engine with the
-// grid, memo and chart refresh, in normal and in debug mode; the same followed by the repaint of the
-// whole window; and the engine's arithmetic alone.
+// The Calculate command on every mechanism with its default inputs, headless: the engine with the
+// grid, memo and chart refresh, in normal and in debug mode (where every per-candidate line reaches
+// the memo); the same followed by the repaint of the whole window; and the engine's arithmetic alone.
+// Each run is checked by numbers (suggestion count, one result), never by a translated text.
 
 namespace
 {
 
-enum class Refresh { Contents, AndRepaint };
+struct MechanismCase {
+    const char *name;
+    const engine::Mechanism &(*steps)();
+    int suggestions;    // rows in the suggested-matches grid
+    const char *symbol; // a row of the result grid ...
+    double value;       // ... and its value in SI units
+};
 
-void pressCalculate(benchmark::State &state, bool debug, Refresh refresh)
-{
-    Selvane_F->DebugMode = debug; // in debug mode the per-candidate lines reach the memo too
-    for (auto _ : state) {
-        Selvane_F->bbCalculate->Click(); // grids and chart are refreshed within the command
-        Selvane_F->moRlt->Sync();        // the memo takes its new text on the next event otherwise
-        if (refresh == Refresh::AndRepaint)
-            QCoreApplication::processEvents();
-    }
-    Selvane_F->DebugMode = false;
-    if (Selvane_F->stRlt->Caption() != "Suggest Maches : Total  9 Sets")
-        state.SkipWithError("unexpected result");
-}
+// Worked out apart from the program from the default inputs (as in the engine tests).
+const MechanismCase Cases[] = {
+    {"BallScrew", engine::BallScrew, 9, "JL", 6.33275194886994e-6},
+    {"RackPinion", engine::RackPinion, 0, "tP", 1.49985714285714},
+    {"RollFeed", engine::RollFeed, 9, "tP", 1.49985714285714},
+    {"RotaryTable", engine::RotaryTable, 0, "JL", 0.625000044492806},
+    {"WheelCart", engine::WheelCart, 0, "JL", 0.6},
+    {"Conveyor", engine::Conveyor, 0, "JL", 0.25},
+    {"Elevator", engine::Elevator, 9, "JL", 3.79956218371005e-5},
+};
 
-void BM_CalculateBallScrew(benchmark::State &state)
-{
-    pressCalculate(state, false, Refresh::Contents);
-}
-BENCHMARK(BM_CalculateBallScrew)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateBallScrewDebug(benchmark::State &state)
-{
-    pressCalculate(state, true, Refresh::Contents);
-}
-BENCHMARK(BM_CalculateBallScrewDebug)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateBallScrewRepainted(benchmark::State &state)
-{
-    pressCalculate(state, false, Refresh::AndRepaint);
-}
-BENCHMARK(BM_CalculateBallScrewRepainted)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateBallScrewDebugRepainted(benchmark::State &state)
-{
-    pressCalculate(state, true, Refresh::AndRepaint);
-}
-BENCHMARK(BM_CalculateBallScrewDebugRepainted)->Unit(benchmark::kMicrosecond);
-
-// Steps 1 to 9 on the values of one read, with no line built and nothing shown.
-void BM_BallScrewArithmetic(benchmark::State &state)
-{
-    Selvane_F->ReadCalcInputs();
-    const engine::Calc silent(nullptr, 1);
-    for (auto _ : state) {
-        for (auto &m : MotorSpecs)
-            m.Pass = 1;
-        benchmark::DoNotOptimize(engine::RunSteps(silent, engine::BallScrew()));
-    }
-    Selvane_F->RefreshParamValues();
-}
-BENCHMARK(BM_BallScrewArithmetic)->Unit(benchmark::kMicrosecond);
-
-// Rack and pinion, roll feed and rotary table with their default inputs, chosen on their picture
-// page; the roll feed keeps all 43 records as candidates, the other two end with none suggested.
-// Each starts from fresh tables, since a run before may have left converted values in the records,
-// and leaves fresh tables and the ball screw behind.
+// Fresh tables for mechanism, chosen on its picture page: a run before may have left converted
+// values in the records.
 void chooseWithDefaults(int mechanism)
 {
     InitParamAndMotorTables();
     Selvane_F->pcModPic->UserSelect(mechanism);
 }
 
-void pressCalculateOn(benchmark::State &state, int mechanism, bool debug, const char *total)
+// Empty when the window shows what c expects, else what differs.
+std::string mismatch(const MechanismCase &c)
+{
+    const int rows = Selvane_F->sgMotorRlt->RowCount() - 1;
+    if (rows != c.suggestions)
+        return std::to_string(rows) + " suggestions, expected " + std::to_string(c.suggestions);
+    TStringGrid *grid = Selvane_F->sgPar3;
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        if (grid->Cells(0, row) != c.symbol)
+            continue;
+        const double v = std::stod(grid->Cells(1, row).c_str());
+        if (std::fabs(v - c.value) > 1e-12 * std::fabs(c.value))
+            return std::string(c.symbol) + " = " + grid->Cells(1, row).c_str();
+        return {};
+    }
+    return std::string("no row ") + c.symbol;
+}
+
+enum class Refresh { Contents, AndRepaint };
+// The same inputs every time (what is shown mostly stays), or the acceleration time changed before
+// every press, so that nearly every result and memo line differs from the press before.
+enum class Inputs { Same, Alternating };
+
+// Row of the acceleration time in the input grid.
+int accelerationRow()
+{
+    TStringGrid *grid = Selvane_F->sgPar1;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        if (grid->Cells(0, row) == "tA")
+            return row;
+    return -1;
+}
+
+void pressCalculate(benchmark::State &state, const MechanismCase &c, int mechanism, bool debug,
+                    Refresh refresh, Inputs inputs = Inputs::Same)
 {
     chooseWithDefaults(mechanism);
     Selvane_F->DebugMode = debug;
+    const int tA = inputs == Inputs::Alternating ? accelerationRow() : -1;
+    const AnsiString entered = tA > 0 ? Selvane_F->sgPar1->Cells(1, tA) : AnsiString();
+    bool other = false;
     for (auto _ : state) {
+        if (tA > 0) {
+            Selvane_F->sgPar1->SetCells(1, tA, other ? "0.3" : entered);
+            other = !other;
+        }
+        Selvane_F->bbCalculate->Click(); // grids and chart are refreshed within the command
+        Selvane_F->moRlt->Sync();        // the memo takes its new text on the next event otherwise
+        if (refresh == Refresh::AndRepaint)
+            QCoreApplication::processEvents();
+    }
+    if (tA > 0) {
+        Selvane_F->sgPar1->SetCells(1, tA, entered);
         Selvane_F->bbCalculate->Click();
-        Selvane_F->moRlt->Sync();
     }
     Selvane_F->DebugMode = false;
-    const AnsiString caption = Selvane_F->stRlt->Caption();
+    if (inputs == Inputs::Alternating && tA < 0)
+        return state.SkipWithError("no row tA");
+    const std::string wrong = mismatch(c);
     chooseWithDefaults(0);
-    if (caption != total)
-        state.SkipWithError("unexpected result");
+    if (!wrong.empty())
+        state.SkipWithError(wrong.c_str());
 }
 
-void BM_CalculateRackPinion(benchmark::State &state)
+// The steps on the values of one read, with no line built and nothing shown.
+void runArithmetic(benchmark::State &state, const MechanismCase &c, int mechanism)
 {
-    pressCalculateOn(state, 1, false, "Suggest Maches : Total  0 Sets");
-}
-BENCHMARK(BM_CalculateRackPinion)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateRollFeed(benchmark::State &state)
-{
-    pressCalculateOn(state, 2, false, "Suggest Maches : Total  9 Sets");
-}
-BENCHMARK(BM_CalculateRollFeed)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateRollFeedDebug(benchmark::State &state)
-{
-    pressCalculateOn(state, 2, true, "Suggest Maches : Total  9 Sets");
-}
-BENCHMARK(BM_CalculateRollFeedDebug)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateRotaryTable(benchmark::State &state)
-{
-    pressCalculateOn(state, 3, false, "Suggest Maches : Total  0 Sets");
-}
-BENCHMARK(BM_CalculateRotaryTable)->Unit(benchmark::kMicrosecond);
-
-void BM_RollFeedArithmetic(benchmark::State &state)
-{
-    chooseWithDefaults(2);
+    chooseWithDefaults(mechanism);
     Selvane_F->ReadCalcInputs();
     const engine::Calc silent(nullptr, 1);
+    bool ok = true;
     for (auto _ : state) {
         for (auto &m : MotorSpecs)
             m.Pass = 1;
-        benchmark::DoNotOptimize(engine::RunSteps(silent, engine::RollFeed()));
+        ok = engine::RunSteps(silent, c.steps());
+        benchmark::DoNotOptimize(ok);
     }
     chooseWithDefaults(0);
+    if (!ok)
+        state.SkipWithError("the steps stopped");
 }
-BENCHMARK(BM_RollFeedArithmetic)->Unit(benchmark::kMicrosecond);
 
-// Wheel cart and conveyor end with none suggested (their default loads are too heavy for every
-// rotor). The elevator is the heaviest case: its peak torques and six energies are worked out for all
-// 43 records, and in debug mode every one of their lines reaches the memo.
-void BM_CalculateWheelCart(benchmark::State &state)
+void registerAll()
 {
-    pressCalculateOn(state, 4, false, "Suggest Maches : Total  0 Sets");
-}
-BENCHMARK(BM_CalculateWheelCart)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateConveyor(benchmark::State &state)
-{
-    pressCalculateOn(state, 5, false, "Suggest Maches : Total  0 Sets");
-}
-BENCHMARK(BM_CalculateConveyor)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateElevator(benchmark::State &state)
-{
-    pressCalculateOn(state, 6, false, "Suggest Maches : Total  9 Sets");
-}
-BENCHMARK(BM_CalculateElevator)->Unit(benchmark::kMicrosecond);
-
-void BM_CalculateElevatorDebug(benchmark::State &state)
-{
-    pressCalculateOn(state, 6, true, "Suggest Maches : Total  9 Sets");
-}
-BENCHMARK(BM_CalculateElevatorDebug)->Unit(benchmark::kMicrosecond);
-
-void BM_ElevatorArithmetic(benchmark::State &state)
-{
-    chooseWithDefaults(6);
-    Selvane_F->ReadCalcInputs();
-    const engine::Calc silent(nullptr, 1);
-    for (auto _ : state) {
-        for (auto &m : MotorSpecs)
-            m.Pass = 1;
-        benchmark::DoNotOptimize(engine::RunSteps(silent, engine::Elevator()));
+    for (int i = 0; i < 7; ++i) {
+        const MechanismCase &c = Cases[i];
+        const std::string name = std::string("Calculate") + c.name;
+        const struct {
+            const char *suffix;
+            bool debug;
+            Refresh refresh;
+        } variants[] = {
+            {"", false, Refresh::Contents},
+            {"Debug", true, Refresh::Contents},
+            {"Repainted", false, Refresh::AndRepaint},
+            {"DebugRepainted", true, Refresh::AndRepaint},
+        };
+        for (const auto &v : variants)
+            benchmark::RegisterBenchmark((name + v.suffix).c_str(), [&c, i, v](benchmark::State &s) {
+                pressCalculate(s, c, i, v.debug, v.refresh);
+            })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + "DebugRepaintedNewInput").c_str(), [&c, i](benchmark::State &s) {
+            pressCalculate(s, c, i, true, Refresh::AndRepaint, Inputs::Alternating);
+        })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string(c.name) + "Arithmetic").c_str(), [&c,
+                                                                                    i](benchmark::State &s) {
+            runArithmetic(s, c, i);
+        })->Unit(benchmark::kMicrosecond);
     }
-    chooseWithDefaults(0);
 }
-BENCHMARK(BM_ElevatorArithmetic)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -190,6 +173,7 @@ int main(int argc, char **argv)
     Selvane_F->Activate();
     QCoreApplication::processEvents();
 
+    registerAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,5 @@
-# Writes every JPEG of DIR as a byte array into OUT, with a lookup by file name.
-file(GLOB pictures ${DIR}/*.jpg)
+# Writes every JPEG and PNG of DIR as a byte array into OUT, with a lookup by file name.
+file(GLOB pictures ${DIR}/*.jpg ${DIR}/*.png)
 list(SORT pictures)
 set(body "// Generated at build time from resources/pictures.\n#include <cstddef>\n#include <cstring>\n\nnamespace {\n")
 set(table "")

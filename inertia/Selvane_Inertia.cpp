@@ -85,16 +85,18 @@ AnsiString formulaText(int shape)
 
 TSelvane_Inertia_F::TSelvane_Inertia_F(TComponent *owner) : TForm(owner)
 {
-    buildLayout();
-    RefreshGrids();
-    cbMode->SetItemIndex(0);
-    cbModeChange(nullptr);
-    cbCalWeightClick(nullptr);
+    Name = "Selvane_Inertia_F";
+    BuildOnFirstUse([this] {
+        buildLayout();
+        RefreshGrids();
+        cbMode->SetItemIndex(0);
+        cbModeChange(nullptr);
+        cbCalWeightClick(nullptr);
+    });
 }
 
 void TSelvane_Inertia_F::buildLayout()
 {
-    Name = "Selvane_Inertia_F";
     SetCaption("慣量計算");
     SetDialogFrame();
     SetClientSize(820, 510);

@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 
 #include <algorithm>
@@ -164,7 +165,15 @@ void TControl::SetFontFamily(const AnsiString &family)
     if (!widget_)
         return;
     QFont f = widget_->font();
-    f.setFamily(QString::fromStdString(family));
+    // A missing family goes straight to its stand-in (QFont::insertSubstitution): the font is then
+    // never searched for under a name the system lacks.
+    QString name = QString::fromStdString(family);
+    if (!QFont::substitutes(name).isEmpty()) {
+        static const QStringList installed = QFontDatabase::families();
+        if (!installed.contains(name))
+            name = QFont::substitute(name);
+    }
+    f.setFamily(name);
     widget_->setFont(f);
 }
 

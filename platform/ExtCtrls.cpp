@@ -1,7 +1,11 @@
 #include "platform/ExtCtrls.h"
 
+#include "platform/Exceptions.h"
+#include "platform/Forms.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 class ImageWidget : public QWidget
 {
@@ -13,6 +17,7 @@ class ImageWidget : public QWidget
     {
         if (!owner)
             return;
+        owner->loadPicture();
         QPainter p(this);
         if (owner->bitmap_)
             p.drawImage(0, 0, *owner->bitmap_);
@@ -43,8 +48,36 @@ TImage::TImage(TComponent *owner) : TControl(owner, new ImageWidget())
 
 void TImage::SetPicture(const QImage &image)
 {
+    load_ = nullptr;
     picture_ = image;
     widget_->update();
+}
+
+void TImage::SetPicture(std::function<QImage()> load)
+{
+    picture_ = QImage();
+    load_ = std::move(load);
+    widget_->update();
+}
+
+const QImage &TImage::Picture() const
+{
+    loadPicture();
+    return picture_;
+}
+
+void TImage::loadPicture() const
+{
+    if (!load_)
+        return;
+    const auto load = std::move(load_);
+    load_ = nullptr;
+    try {
+        picture_ = load();
+    } catch (const Exception &e) {
+        // Not from within a paint: the report may open a message box.
+        QTimer::singleShot(0, [e] { Application->ShowException(e); });
+    }
 }
 
 void TImage::SetStretch(bool stretch)

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 // A picture control. It shows a stored picture (stretched when asked) or, once Canvas() was used, its
@@ -14,7 +15,10 @@ class TImage : public TControl
     explicit TImage(TComponent *owner);
     const char *ClassName() const override { return "TImage"; }
     void SetPicture(const QImage &image);
-    const QImage &Picture() const { return picture_; }
+    // A picture decoded only when the control is first painted or its picture is asked for. A load
+    // that throws leaves the control without a picture and is reported once, after the paint.
+    void SetPicture(std::function<QImage()> load);
+    const QImage &Picture() const;
     void SetStretch(bool stretch);
     // The bitmap is created at the first access, at the control's size.
     TCanvas *Canvas();
@@ -26,7 +30,9 @@ class TImage : public TControl
 
   private:
     friend class ImageWidget;
-    QImage picture_;
+    void loadPicture() const;
+    mutable QImage picture_;
+    mutable std::function<QImage()> load_;
     bool stretch_ = false;
     std::unique_ptr<QImage> bitmap_;
     std::unique_ptr<TCanvas> canvas_;

@@ -90,6 +90,7 @@ AnsiString TForm::Caption() const
 }
 void TForm::SetCaption(const AnsiString &text)
 {
+    EnsureBuilt();
     widget_->setWindowTitle(QString::fromStdString(text));
 }
 void TForm::SetClientSize(int width, int height)
@@ -165,11 +166,22 @@ bool TForm::handleDialogKey(int key)
 
 void TForm::Activate()
 {
+    EnsureBuilt();
     FireEvent(OnActivate, this);
+}
+
+void TForm::EnsureBuilt()
+{
+    if (!build_)
+        return;
+    const auto build = std::move(build_);
+    build_ = nullptr;
+    build();
 }
 
 void TForm::Show()
 {
+    EnsureBuilt();
     if (position_ == poScreenCenter && !shown_)
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect avail = screen->availableGeometry();

@@ -48,15 +48,22 @@ class TForm : public TWinControl
     void Close();
     // Runs OnActivate: the program's own activation points call it.
     void Activate();
+    // Builds the widgets of a form that defers them; Show, ShowModal, Activate and SetCaption do.
+    void EnsureBuilt();
 
     TNotifyEvent OnActivate;
     TCloseEvent OnClose;
+
+  protected:
+    // A hidden form builds its widgets on first use instead of at start.
+    void BuildOnFirstUse(std::function<void()> build) { build_ = std::move(build); }
 
   private:
     friend class FormWidget;
     bool handleClose();
     // Enter clicks the focused or the default button, Esc the cancel button; false when none takes it.
     bool handleDialogKey(int key);
+    std::function<void()> build_;
     TPosition position_ = poDesigned;
     TWindowState state_ = wsNormal;
     int modalResult_ = 0;

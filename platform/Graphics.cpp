@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 QColor ToQColor(TColor color)
 {
@@ -37,13 +38,50 @@ void prepare(QPainter &p)
 }
 } // namespace
 
+// The open drawing's painter, or one of its own for a single call. Every call sets the pen, brush
+// and font it uses, so nothing carries over from one call to the next.
+class TCanvas::Painter
+{
+  public:
+    explicit Painter(TCanvas *canvas)
+    {
+        if (canvas->painter_) {
+            p_ = canvas->painter_.get();
+        } else {
+            own_.emplace(canvas->image_);
+            p_ = &*own_;
+            prepare(*p_);
+        }
+    }
+    QPainter *operator->() const { return p_; }
+
+  private:
+    std::optional<QPainter> own_;
+    QPainter *p_;
+};
+
+TCanvas::~TCanvas() = default;
+
+TCanvas::Drawing::Drawing(TCanvas *canvas) : canvas_(canvas), opened_(!canvas->painter_)
+{
+    if (opened_) {
+        canvas_->painter_ = std::make_unique<QPainter>(canvas_->image_);
+        prepare(*canvas_->painter_);
+    }
+}
+
+TCanvas::Drawing::~Drawing()
+{
+    if (opened_)
+        canvas_->painter_.reset();
+}
+
 void TCanvas::FillRect(const TRect &r)
 {
     if (r.Right <= r.Left || r.Bottom <= r.Top)
         return;
-    QPainter p(image_);
-    prepare(p);
-    p.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
+    Painter p(this);
+    p->fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -55,9 +93,6 @@ void TCanvas::LineTo(int x, int y)
 {
     // The end pixel is left out, as the old line routine did; a zero-length line draws nothing.
     if (x != pen_.x || y != pen_.y) {
-        QPainter p(image_);
-        prepare(p);
-        p.setPen(QPen(Qt::black, 0));
         const double dx = static_cast<double>(x) - pen_.x, dy = static_cast<double>(y) - pen_.y;
         const double steps = std::max(std::abs(dx), std::abs(dy));
         // Only the steps that can fall inside the bitmap are walked, so a far-off end costs nothing.
@@ -88,26 +123,24 @@ void TCanvas::Polygon(const TPoint *points, int count)
     QPolygon poly;
     for (int i = 0; i < count; ++i)
         poly << QPoint(points[i].x, points[i].y);
-    QPainter p(image_);
-    prepare(p);
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(ToQColor(Brush.Color));
-    p.drawPolygon(poly);
+    Painter p(this);
+    p->setPen(QPen(Qt::black, 0));
+    p->setBrush(ToQColor(Brush.Color));
+    p->drawPolygon(poly);
 }
 
 void TCanvas::TextOut(int x, int y, const AnsiString &text)
 {
-    QPainter p(image_);
-    prepare(p);
-    QFont f = p.font();
+    Painter p(this);
+    QFont f; // the application font, as a fresh painter has it
     f.setPixelSize(Font.PixelSize());
     f.setStyleStrategy(QFont::NoAntialias);
-    p.setFont(f);
+    p->setFont(f);
     const QString s = QString::fromStdString(text);
     const QFontMetrics fm(f);
     const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
-    p.fillRect(box, ToQColor(Brush.Color));
-    p.setPen(ToQColor(Font.Color));
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+    p->fillRect(box, ToQColor(Brush.Color));
+    p->setPen(ToQColor(Font.Color));
+    p->drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
     pen_ = {x + box.width(), y};
 }

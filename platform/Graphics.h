@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include <cstdint>
+#include <memory>
 
 // Colour as $00BBGGRR; values with the high bit set name system colours.
 using TColor = std::uint32_t;
@@ -42,6 +44,21 @@ class TCanvas
     };
 
     explicit TCanvas(QImage *image) : image_(image) {}
+    ~TCanvas();
+    // While one lives, every call on the canvas draws with the same painter instead of opening
+    // its own.
+    class Drawing
+    {
+      public:
+        explicit Drawing(TCanvas *canvas);
+        ~Drawing();
+        Drawing(const Drawing &) = delete;
+        Drawing &operator=(const Drawing &) = delete;
+
+      private:
+        TCanvas *canvas_;
+        bool opened_;
+    };
     TBrush Brush;
     TFont Font;
 
@@ -53,6 +70,8 @@ class TCanvas
     TPoint PenPos() const { return pen_; }
 
   private:
+    class Painter;
     QImage *image_;
     TPoint pen_{0, 0};
+    std::unique_ptr<QPainter> painter_; // the open drawing's
 };

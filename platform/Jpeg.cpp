@@ -163,3 +163,13 @@ QImage EmbeddedJpeg(const char *name)
         return QImage();
     return DecodeJpeg(data, size);
 }
+
+QImage EmbeddedPng(const char *name)
+{
+    std::size_t size = 0;
+    const unsigned char *data = EmbeddedPicture(name, &size);
+    QImage image;
+    if (data)
+        image.loadFromData(data, static_cast<int>(size), "PNG");
+    return image;
+}

@@ -2,25 +2,18 @@
 
 #include <cmath>
 
-// Operands are always finite (check() holds that invariant), so a NaN result can only come from an
-// invalid operation and an infinite one only from overflow; the constructor turns both into the
-// matching exception. Division tests its divisor first, so no infinity is ever produced by it.
-
-long double Real::check(long double v)
+void Real::notFinite(long double v)
 {
     if (std::isnan(v))
         throw EInvalidOp();
-    if (std::isinf(v))
-        throw EOverflow();
-    return v;
+    throw EOverflow();
 }
 
-Real::operator double() const
+void Real::divisionByZero(long double dividend)
 {
-    const double d = static_cast<double>(v_);
-    if (std::isinf(d))
-        throw EOverflow();
-    return d;
+    if (dividend == 0)
+        throw EInvalidOp();
+    throw EZeroDivide();
 }
 
 int Real::trunc() const
@@ -28,31 +21,6 @@ int Real::trunc() const
     if (!(v_ > -2147483649.0L && v_ < 2147483648.0L))
         throw EInvalidOp();
     return static_cast<int>(v_);
-}
-
-Real operator+(Real a, Real b)
-{
-    return Real(a.v_ + b.v_);
-}
-
-Real operator-(Real a, Real b)
-{
-    return Real(a.v_ - b.v_);
-}
-
-Real operator*(Real a, Real b)
-{
-    return Real(a.v_ * b.v_);
-}
-
-Real operator/(Real a, Real b)
-{
-    if (b.v_ == 0) {
-        if (a.v_ == 0)
-            throw EInvalidOp();
-        throw EZeroDivide();
-    }
-    return Real(a.v_ / b.v_);
 }
 
 Real pow(Real base, Real exponent)

@@ -11,6 +11,7 @@
 //   SizeItems[43].dV = JB;            // rounded to double, checked
 #include "platform/Exceptions.h"
 
+#include <cmath>
 #include <type_traits>
 
 class Real
@@ -24,7 +25,13 @@ class Real
     }
 
     // Rounded to double; EOverflow when out of the double range.
-    operator double() const;
+    operator double() const
+    {
+        const double d = static_cast<double>(v_);
+        if (__builtin_expect(std::isinf(d), 0))
+            throw EOverflow();
+        return d;
+    }
     long double value() const { return v_; }
     // Truncation toward zero; EInvalidOp when out of the int range.
     int trunc() const;
@@ -35,10 +42,17 @@ class Real
     Real &operator/=(Real o) { return *this = *this / o; }
     Real operator-() const { return Real(-v_); }
 
-    friend Real operator+(Real a, Real b);
-    friend Real operator-(Real a, Real b);
-    friend Real operator*(Real a, Real b);
-    friend Real operator/(Real a, Real b);
+    // Inline so that a formula keeps its values in registers; only the raising is out of line.
+    friend Real operator+(Real a, Real b) { return Real(a.v_ + b.v_); }
+    friend Real operator-(Real a, Real b) { return Real(a.v_ - b.v_); }
+    friend Real operator*(Real a, Real b) { return Real(a.v_ * b.v_); }
+    // Division tests its divisor first, so no infinity is ever produced by it.
+    friend Real operator/(Real a, Real b)
+    {
+        if (b.v_ == 0)
+            divisionByZero(a.v_);
+        return Real(a.v_ / b.v_);
+    }
     friend bool operator<(Real a, Real b) { return a.v_ < b.v_; }
     friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
     friend bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
@@ -66,7 +80,16 @@ class Real
     // clang-format on
 
   private:
-    static long double check(long double v);
+    // Operands are always finite, so a NaN result can only come from an invalid operation and an
+    // infinite one only from overflow.
+    static long double check(long double v)
+    {
+        if (__builtin_expect(!std::isfinite(v), 0))
+            notFinite(v);
+        return v;
+    }
+    [[noreturn]] static void notFinite(long double v);
+    [[noreturn]] static void divisionByZero(long double dividend);
     long double v_ = 0;
 };
 

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <set>
@@ -146,6 +149,16 @@ class ComboBox : public QComboBox
             open_ = false;
             FireEvent(owner->OnCloseUp, owner);
         }
+    }
+
+  protected:
+    // An edit field is costly to build and most combos are made lists before they are ever shown;
+    // one that stays csDropDown gets its field here.
+    void showEvent(QShowEvent *e) override
+    {
+        if (owner && owner->Style() == csDropDown && !isEditable())
+            setEditable(true);
+        QComboBox::showEvent(e);
     }
 
   private:
@@ -341,16 +354,42 @@ void TMemo::scheduleSync()
     });
 }
 
+// Only the lines after the first that differs from what the widget shows are replaced: a
+// calculation run again writes mostly the same lines, and laying out a long text is costly.
 void TMemo::Sync()
 {
     syncPending_ = false;
-    QString text;
-    for (const auto &line : Lines.Items()) {
-        if (!text.isEmpty() || &line != &Lines.Items().front())
-            text += '\n';
-        text += QString::fromStdString(line);
+    const std::vector<AnsiString> &lines = Lines.Items();
+    QTextDocument *doc = edit_->document();
+    size_t same = 0;
+    if (!doc->isModified()) // else the user has typed into it: shown_ no longer says what it shows
+        while (same < shown_.size() && same < lines.size() && shown_[same] == lines[same])
+            ++same;
+    if (same == shown_.size() && same == lines.size()) {
+        edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+        return;
     }
-    edit_->setPlainText(text);
+    QString tail;
+    for (size_t i = same; i < lines.size(); ++i) {
+        if (i > 0)
+            tail += '\n';
+        tail += QString::fromStdString(lines[i]);
+    }
+    if (same == 0) {
+        edit_->setPlainText(tail);
+        doc->setModified(false);
+    } else {
+        // From the end of the last line kept (its line break included) to the end of the text.
+        QTextCursor cursor(doc);
+        const QTextBlock last = doc->findBlockByNumber(static_cast<int>(same) - 1);
+        cursor.beginEditBlock();
+        cursor.setPosition(last.position() + last.length() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.insertText(tail);
+        cursor.endEditBlock();
+        doc->setModified(false);
+    }
+    shown_ = lines;
     edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
 }
 
@@ -363,7 +402,6 @@ TComboBox::TComboBox(TComponent *owner) : TWinControl(owner, new ComboBox())
 {
     combo_ = static_cast<QComboBox *>(widget_.data());
     static_cast<ComboBox *>(combo_)->owner = this;
-    combo_->setEditable(true);
     QObject::connect(combo_, &QComboBox::activated, [this](int) { FireEvent(OnChange, this); });
 }
 
@@ -398,7 +436,9 @@ AnsiString TComboBox::Text() const
 
 void TComboBox::SetStyle(TComboBoxStyle style)
 {
-    combo_->setEditable(style == csDropDown);
+    style_ = style;
+    if (style == csDropDownList || combo_->isVisible())
+        combo_->setEditable(style == csDropDown);
 }
 
 void TComboBox::SetDropDownCount(int n)

@@ -114,6 +114,7 @@ class TMemo : public TWinControl
     void scheduleSync();
     QPlainTextEdit *edit_;
     bool syncPending_ = false;
+    std::vector<AnsiString> shown_; // the lines the widget holds
 };
 
 class TComboBox;
@@ -142,6 +143,7 @@ class TComboBox : public TWinControl
     void SetItemIndex(int i);
     AnsiString Text() const;
     void SetStyle(TComboBoxStyle style);
+    TComboBoxStyle Style() const { return style_; }
     void SetDropDownCount(int n);
     void SetItemHeight(int) {}
     QComboBox *Combo() const { return combo_; }
@@ -156,6 +158,7 @@ class TComboBox : public TWinControl
     friend class TComboItems;
     void syncItems();
     QComboBox *combo_;
+    TComboBoxStyle style_ = csDropDown; // the edit field is made when the combo is first shown
 };
 
 class TComboBoxEx : public TComboBox

@@ -10,4 +10,5 @@ apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-wqy-microhei fonts-dejavu-core \
-  xvfb xauth xdg-utils locales
+  xvfb xauth xdg-utils locales \
+  valgrind

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Renders the SVG drawings in resources/art into the JPEG pictures the program
 # loads: mechanism drawings and About pictures into resources/pictures, inertia
-# shape pictures into resources/icons (shape k is Inertia00<k+1>.jpg).
+# shape pictures into resources/icons (shape k is Inertia00<k+1>.jpg); the
+# tool-bar icons as PNG into resources/pictures.
 # Only needed when a drawing changes; the build copies the committed JPEGs.
 # Tools (Debian): librsvg2-bin, imagemagick, libjpeg-turbo-progs, fonts-dejavu-core.
 set -eu
@@ -43,4 +44,9 @@ render about_banner "$pictures/about_banner.jpg"
 render about_icon "$pictures/about_icon.jpg"
 for n in 1 2 3 4 5 6 7; do
     render "shape$n" "$icons/Inertia00$n.jpg"
+done
+# Tool-bar icons keep their transparency: PNG straight from the drawing.
+for name in tool_open tool_save tool_save_result tool_about; do
+    rsvg-convert "$art/$name.svg" -o "$pictures/$name.png"
+    echo "$pictures/$name.png"
 done

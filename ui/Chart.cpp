@@ -70,6 +70,7 @@ class Profile
 void TSelvane_F::DrawMotionProfile(double tA, double tE, double tD, double tR, double tS)
 {
     auto twoStrokes = [this] { return cbModel->ItemIndex() == ElevatorIndex; };
+    const TCanvas::Drawing drawing(imgFig->Canvas());
     clearPicture(imgFig);
     TCanvas *canvas = imgFig->Canvas();
     const Profile axes(canvas, 0);

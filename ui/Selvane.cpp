@@ -9,7 +9,8 @@
 #include "ui/Selvane_ABOUT.h"
 #include "ui/Selvane_Actions.h"
 
-#include <QStyle>
+#include <QIcon>
+#include <QPixmap>
 
 TSelvane_F *Selvane_F = nullptr;
 TSelvane_Inertia_F *Selvane_Inertia_F = nullptr;
@@ -38,6 +39,12 @@ TTabSheet *Sheet(TComponent *owner, TPageControl *pc, const char *name, const An
     sheet->SetCaption(caption);
     sheet->SetPageControl(pc);
     return sheet;
+}
+
+// Our own small pictures: the style's icon theme is searched for at some cost.
+QIcon ToolIcon(const char *name)
+{
+    return QIcon(QPixmap::fromImage(EmbeddedPng(name)));
 }
 
 TToolButton *ToolButton(TComponent *owner, TToolBar *bar, const char *name, const AnsiString &caption,
@@ -133,19 +140,18 @@ void TSelvane_F::buildLayout()
 
     ToolBar1 = Make<TToolBar>(this, this, "ToolBar1", 0, 0, 928, 23);
     ToolBar1->SetAlign(alTop);
-    QStyle *style = Widget()->style();
     tbOpen = ToolButton(this, ToolBar1, "tbOpen", "Open");
-    tbOpen->SetIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+    tbOpen->SetIcon(ToolIcon("tool_open.png"));
     tbSave = ToolButton(this, ToolBar1, "tbSave", "Save");
-    tbSave->SetIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    tbSave->SetIcon(ToolIcon("tool_save.png"));
     tbSaveRlt = ToolButton(this, ToolBar1, "tbSaveRlt", "Save Result");
-    tbSaveRlt->SetIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
+    tbSaveRlt->SetIcon(ToolIcon("tool_save_result.png"));
     ToolButton4 = ToolButton(this, ToolBar1, "ToolButton4", "", tbsSeparator);
     tbSI = ToolButton(this, ToolBar1, "tbSI", "SI");
     tbMI = ToolButton(this, ToolBar1, "tbMI", "MI");
     ToolButton7 = ToolButton(this, ToolBar1, "ToolButton7", "", tbsSeparator);
     tbAbout = ToolButton(this, ToolBar1, "tbAbout", "About");
-    tbAbout->SetIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
+    tbAbout->SetIcon(ToolIcon("tool_about.png"));
     ToolButton8 = ToolButton(this, ToolBar1, "ToolButton8", "ToolButton8");
     ToolButton8->SetVisible(false);
     ToolButton9 = ToolButton(this, ToolBar1, "ToolButton9", "ToolButton9");
@@ -193,7 +199,7 @@ void TSelvane_F::buildLayout()
         const AnsiString n = IntToStr(k + 1);
         tsModPic[k] = Sheet(this, pcModPic, ("tsModPic" + n).c_str(), n);
         imgMod[k] = Make<TImage>(this, tsModPic[k], ("imgMod" + n).c_str(), 0, 0, 364, 264);
-        imgMod[k]->SetPicture(EmbeddedJpeg(("mechanism" + n + ".jpg").c_str()));
+        imgMod[k]->SetPicture([n] { return EmbeddedJpeg(("mechanism" + n + ".jpg").c_str()); });
     }
     for (int i = 0; i < kPictureAreaCount; ++i) {
         const PictureArea &a = kPictureAreas[i];

@@ -5,6 +5,11 @@
 TSelvane_About_F::TSelvane_About_F(TComponent *owner) : TForm(owner)
 {
     Name = "Selvane_About_F";
+    BuildOnFirstUse([this] { buildLayout(); });
+}
+
+void TSelvane_About_F::buildLayout()
+{
     SetCaption("About");
     SetDialogFrame();
     SetClientSize(258, 218);
@@ -21,12 +26,12 @@ TSelvane_About_F::TSelvane_About_F(TComponent *owner) : TForm(owner)
     Banner = new TImage(this);
     Banner->Name = "Banner";
     Banner->SetBounds(45, 8, 152, 46);
-    Banner->SetPicture(EmbeddedJpeg("about_banner.jpg"));
+    Banner->SetPicture([] { return EmbeddedJpeg("about_banner.jpg"); });
     Banner->SetParent(Panel1);
     ProgramIcon = new TImage(this);
     ProgramIcon->Name = "ProgramIcon";
     ProgramIcon->SetBounds(12, 66, 36, 36);
-    ProgramIcon->SetPicture(EmbeddedJpeg("about_icon.jpg"));
+    ProgramIcon->SetPicture([] { return EmbeddedJpeg("about_icon.jpg"); });
     ProgramIcon->SetParent(Panel1);
 
     struct Text {

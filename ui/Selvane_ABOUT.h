@@ -17,4 +17,7 @@ class TSelvane_About_F : public TForm
     TLabel *Version;
     TLabel *Label1;
     TButton *OKButton;
+
+  private:
+    void buildLayout();
 };

@@ -30,7 +30,7 @@ T *Make(TComponent *owner, TWinControl *parent, const char *name, int left, int 
 TSelvane_Actions_F::TSelvane_Actions_F(TComponent *owner) : TForm(owner)
 {
     Name = "Selvane_Actions_F";
-    buildLayout();
+    BuildOnFirstUse([this] { buildLayout(); });
     OnActivate = [this](TObject *s) { FormActivate(s); };
 }
 

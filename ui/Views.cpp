@@ -8,6 +8,9 @@
 #include "platform/Real.h"
 #include "ui/MatchLookup.h"
 
+#include <cstring>
+#include <vector>
+
 namespace
 {
 
@@ -24,6 +27,27 @@ void switchUnitSystem(TSelvane_F &f, int unitType)
         SetMotorUnitSystem(record, unitType);
     f.FillParamGrids(f.cbModel->ItemIndex());
     f.FillMotorGrid(true);
+}
+
+// A number cell of the catalogue grid. Each Calculate refills all its rows, mostly with the numbers
+// they show already: a number is made text again only when it differs from the one that gave the
+// cell its text (the text of a number never changes, so the cell would get the same text).
+void setNumber(TStringGrid *grid, int col, int row, double value)
+{
+    struct Shown {
+        double value;
+        AnsiString text;
+    };
+    static std::vector<Shown> shown;
+    const size_t i = static_cast<size_t>(row) * 16 + static_cast<size_t>(col);
+    if (i >= shown.size())
+        shown.resize(i + 1, {0, AnsiString()});
+    Shown &s = shown[i];
+    if (std::memcmp(&s.value, &value, sizeof value) == 0 && !s.text.empty() &&
+        grid->Cells(col, row) == s.text)
+        return;
+    s = {value, FloatToStr(value)};
+    grid->SetCells(col, row, s.text);
 }
 
 } // namespace
@@ -62,16 +86,16 @@ void TSelvane_F::FillMotorGrid(bool withResults)
         sgMotor->SetCells(0, row, m.Drive);
         sgMotor->SetCells(1, row, m.Model);
         sgMotor->SetCells(2, row, IntToStr(m.PowerW));
-        sgMotor->SetCells(3, row, FloatToStr(m.JM));
-        sgMotor->SetCells(4, row, FloatToStr(m.Ttyp));
-        sgMotor->SetCells(5, row, FloatToStr(m.Tmax));
-        sgMotor->SetCells(6, row, FloatToStr(m.EC));
-        sgMotor->SetCells(7, row, FloatToStr(m.MaxRpm));
+        setNumber(sgMotor, 3, row, m.JM);
+        setNumber(sgMotor, 4, row, m.Ttyp);
+        setNumber(sgMotor, 5, row, m.Tmax);
+        setNumber(sgMotor, 6, row, m.EC);
+        setNumber(sgMotor, 7, row, m.MaxRpm);
         if (!withResults)
             continue;
         const double results[8] = {m.Trms, m.TA, m.TD, m.Pr, m.EA, m.ED, m.EE, m.ER};
         for (int c = 0; c < 8; ++c)
-            sgMotor->SetCells(8 + c, row, FloatToStr(results[c]));
+            setNumber(sgMotor, 8 + c, row, results[c]);
     }
 }
 

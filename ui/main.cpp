@@ -14,6 +14,10 @@ int main(int argc, char *argv[])
     // The layouts' column widths were made for Tahoma; where it is missing, this font comes closest in
     // width (DejaVu Sans, the usual stand-in, cuts off the motor models in their grid columns).
     QFont::insertSubstitution("Tahoma", "WenQuanYi Micro Hei");
+    // The memo's and the inertia formula's families are missing too: naming the family that the
+    // system would fall back to spares the search for it.
+    QFont::insertSubstitution("Times New Roman", "DejaVu Serif");
+    QFont::insertSubstitution("Arial", "DejaVu Sans");
     QApplication app(argc, argv);
     try {
         QFont font("Tahoma");

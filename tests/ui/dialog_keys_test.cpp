@@ -48,6 +48,8 @@ TEST_F(MainWindowTest, EnterAndEscAnswerTheDialogsButtons)
         {"inertia", inertia, inertiaText, Qt::Key_Escape, mrCancel},
         {"inertia", inertia, inertiaText, Qt::Key_Return, mrNone},
     };
+    for (TForm *f : {actions(), about(), inertia()})
+        f->EnsureBuilt();
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.dialog) + " key " + std::to_string(c.key));
         const bool wasChecked = Selvane_Actions_F->CheckBox1->Checked();
