@@ -11,4 +11,4 @@ apt-get install -y --no-install-recommends \
   clang libclang-rt-14-dev \
   fonts-wqy-microhei fonts-dejavu-core \
   xvfb xauth xdg-utils locales \
-  valgrind
+  valgrind time
