@@ -33,13 +33,14 @@ double strtodC(const char *text, char **end)
     return strtod_l(text, end, cLocale);
 }
 
-// The number part of a float text, without blanks: sign, digits with an optional ".", optional exponent.
-bool isFloatSyntax(const std::string &s)
+// Walks an optional sign and digits with an optional "."; returns where it stopped and counts
+// the digits.
+std::size_t scanMantissa(const std::string &s, std::size_t &digits)
 {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
-    std::size_t digits = 0;
+    digits = 0;
     while (i < s.size() && isDigit(s[i])) {
         ++i;
         ++digits;
@@ -51,6 +52,14 @@ bool isFloatSyntax(const std::string &s)
             ++digits;
         }
     }
+    return i;
+}
+
+// The number part of a float text, without blanks: sign, digits with an optional ".", optional exponent.
+bool isFloatSyntax(const std::string &s)
+{
+    std::size_t digits = 0;
+    std::size_t i = scanMantissa(s, digits);
     if (digits == 0)
         return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -249,21 +258,8 @@ bool IsUnfinishedFloat(const AnsiString &text)
     if (isFloatSyntax(s))
         return false;
     // Walk the grammar of isFloatSyntax; the text is unfinished when it ends inside it.
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
     std::size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) {
-            ++i;
-            ++digits;
-        }
-    }
+    std::size_t i = scanMantissa(s, digits);
     if (i == s.size())
         return true;
     if (digits == 0 || (s[i] != 'e' && s[i] != 'E'))
