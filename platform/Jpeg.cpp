@@ -2,7 +2,9 @@
 
 #include "platform/Exceptions.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 #include <csetjmp>
 #include <cstdio>
@@ -168,8 +170,14 @@ QImage EmbeddedPng(const char *name)
 {
     std::size_t size = 0;
     const unsigned char *data = EmbeddedPicture(name, &size);
-    QImage image;
-    if (data)
-        image.loadFromData(data, static_cast<int>(size), "PNG");
-    return image;
+    if (!data)
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    // With the format fixed, the reader takes Qt's own PNG decoder at once instead of loading every
+    // picture-format plugin to ask whether it reads PNG.
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
