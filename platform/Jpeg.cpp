@@ -44,6 +44,9 @@ void emitMessage(j_common_ptr cinfo, int msgLevel)
         errorExit(cinfo);
 }
 
+// libjpeg's colour order whose pixels are laid out as QImage::Format_RGB32's (0xffRRGGBB words).
+constexpr J_COLOR_SPACE kRgb32Space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
 // Everything that must survive a longjmp lives here, outside the frame that calls setjmp.
 struct DecodeState {
     jpeg_decompress_struct cinfo;
@@ -88,7 +91,7 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
     else if (in == JCS_GRAYSCALE)
         cinfo->out_color_space = JCS_GRAYSCALE;
     else
-        cinfo->out_color_space = JCS_RGB;
+        cinfo->out_color_space = kRgb32Space; // written straight into the picture's rows
     if (static_cast<long long>(cinfo->image_width) * cinfo->image_height > maxPixels) {
         s->tooLarge = true;
         jpeg_destroy_decompress(cinfo);
@@ -109,6 +112,10 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
     JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
                                                  static_cast<JDIMENSION>(width * comps), 1);
     const bool adobeInverted = cinfo->saw_Adobe_marker;
+    while (cinfo->out_color_space == kRgb32Space && cinfo->output_scanline < cinfo->output_height) {
+        JSAMPROW out = s->image.scanLine(static_cast<int>(cinfo->output_scanline));
+        jpeg_read_scanlines(cinfo, &out, 1);
+    }
     while (cinfo->output_scanline < cinfo->output_height) {
         const int y = static_cast<int>(cinfo->output_scanline);
         jpeg_read_scanlines(cinfo, row, 1);
@@ -117,8 +124,6 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
         for (int x = 0; x < width; ++x, in8 += comps) {
             if (comps == 1)
                 out[x] = qRgb(in8[0], in8[0], in8[0]);
-            else if (comps == 3)
-                out[x] = qRgb(in8[0], in8[1], in8[2]);
             else
                 out[x] = cmykToRgb(in8, adobeInverted);
         }
