@@ -313,10 +313,28 @@ class MemoWidget : public QPlainTextEdit
   protected:
     void showEvent(QShowEvent *e) override
     {
+        if (fontPending_) {
+            fontPending_ = false;
+            document()->setDefaultFont(font());
+        }
         if (onShow)
             onShow();
         QPlainTextEdit::showEvent(e);
     }
+    // A font set while hidden reaches the document when the memo shows: laying the document out in
+    // it at once would load the font for a page that may never be opened.
+    void changeEvent(QEvent *e) override
+    {
+        if (e->type() == QEvent::FontChange && !isVisible()) {
+            fontPending_ = true;
+            QAbstractScrollArea::changeEvent(e);
+            return;
+        }
+        QPlainTextEdit::changeEvent(e);
+    }
+
+  private:
+    bool fontPending_ = false;
 };
 } // namespace
 
