@@ -4,6 +4,45 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+namespace
+{
+
+// Qt lays a tab bar out again for every tab added, measuring every caption, even while the bar is
+// hidden. A hidden bar's tabs are therefore measured as empty, and the bar is laid out for real
+// when it is shown; until then nothing places anything by its tabs.
+class PageTabBar : public QTabBar
+{
+  protected:
+    QSize tabSizeHint(int index) const override
+    {
+        return isVisible() ? QTabBar::tabSizeHint(index) : QSize();
+    }
+    QSize minimumTabSizeHint(int index) const override
+    {
+        return isVisible() ? QTabBar::minimumTabSizeHint(index) : QSize();
+    }
+    void showEvent(QShowEvent *e) override
+    {
+        // Setting the elide mode lays the tabs out again, now with their captions.
+        setElideMode(elideMode());
+        QTabBar::showEvent(e);
+    }
+};
+
+class PageTabWidget : public QTabWidget
+{
+  public:
+    PageTabWidget()
+    {
+        auto *bar = new PageTabBar;
+        bar->setObjectName(tabBar()->objectName());
+        bar->setDrawBase(tabBar()->drawBase());
+        setTabBar(bar);
+    }
+};
+
+} // namespace
+
 TTabSheet::TTabSheet(TComponent *owner) : TWinControl(owner, new AlignHost<QWidget>())
 {
     static_cast<AlignHost<QWidget> *>(widget_.data())->host = this;
@@ -46,7 +85,7 @@ int TTabSheet::PageIndex() const
     return -1;
 }
 
-TPageControl::TPageControl(TComponent *owner) : TWinControl(owner, new QTabWidget())
+TPageControl::TPageControl(TComponent *owner) : TWinControl(owner, new PageTabWidget())
 {
     tabs_ = static_cast<QTabWidget *>(widget_.data());
     tabs_->setUsesScrollButtons(true);

@@ -165,16 +165,19 @@ void TControl::SetFontFamily(const AnsiString &family)
     if (!widget_)
         return;
     QFont f = widget_->font();
-    // A missing family goes straight to its stand-in (QFont::insertSubstitution): the font is then
-    // never searched for under a name the system lacks.
-    QString name = QString::fromStdString(family);
-    if (!QFont::substitutes(name).isEmpty()) {
-        static const QStringList installed = QFontDatabase::families();
-        if (!installed.contains(name))
-            name = QFont::substitute(name);
-    }
-    f.setFamily(name);
+    f.setFamily(InstalledFamily(QString::fromStdString(family)));
     widget_->setFont(f);
+}
+
+QString InstalledFamily(const QString &family)
+{
+    // A missing family goes straight to its stand-in (QFont::insertSubstitution): the font is then
+    // never searched for under a name the system lacks, which costs a fallback search for every
+    // size and weight drawn.
+    if (QFont::substitutes(family).isEmpty())
+        return family;
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family) ? family : QFont::substitute(family);
 }
 
 void TControl::SetAlign(TAlign align)

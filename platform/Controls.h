@@ -9,6 +9,9 @@
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// The family itself if installed, else its stand-in given by QFont::insertSubstitution.
+QString InstalledFamily(const QString &family);
 enum TCursor { crDefault, crHandPoint };
 
 // A control with a Qt widget behind it. Positions are in the parent's client coordinates.

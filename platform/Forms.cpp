@@ -285,8 +285,10 @@ void TApplication::Run()
 {
     if (!MainForm)
         return;
-    MainForm->Show();
+    // Activated as it is shown, before its first layout: as with a modal form, the texts that
+    // OnActivate gives the form are in place when the window is first measured and drawn.
     MainForm->Activate();
+    MainForm->Show();
     QApplication::exec();
 }
 

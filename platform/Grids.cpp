@@ -159,6 +159,12 @@ class GridView : public QTableView
     }
     void mouseMoveEvent(QMouseEvent *) override {}
     void mouseDoubleClickEvent(QMouseEvent *) override { FireEvent(grid->OnDblClick, grid); }
+    void showEvent(QShowEvent *e) override
+    {
+        if (grid)
+            grid->attachModel();
+        QTableView::showEvent(e);
+    }
     // Per-item scrolling aligns the last row with the bottom once scrolled to the end, leaving a cut
     // row at the top; the old grid always starts with the whole TopRow, so cells stay where
     // TopRow and the row height place them.
@@ -201,7 +207,8 @@ TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
     model_ = new GridModel(this);
     view->grid = this;
     view->gridModel = model_;
-    view->setModel(model_);
+    // The model is handed to the view when the grid is first shown or its view is asked for: a view
+    // takes a good deal of setting up for a model, which grids on pages never opened can skip.
     view->setItemDelegate(new GridDelegate(view));
     for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
         QObject::connect(bar, &QScrollBar::valueChanged, view, [view] {
@@ -230,14 +237,26 @@ TStringGrid::~TStringGrid()
 {
     if (auto *view = static_cast<GridView *>(widget_.data())) {
         view->grid = nullptr;
-        view->setModel(nullptr);
+        if (modelAttached_)
+            view->setModel(nullptr);
     }
     delete model_;
 }
 
 QTableView *TStringGrid::View() const
 {
+    const_cast<TStringGrid *>(this)->attachModel();
     return static_cast<QTableView *>(widget_.data());
+}
+
+void TStringGrid::attachModel()
+{
+    auto *view = static_cast<QTableView *>(widget_.data());
+    if (modelAttached_ || !view)
+        return;
+    modelAttached_ = true;
+    view->setModel(model_);
+    applySizes();
 }
 
 AnsiString TStringGrid::Cells(int col, int row) const
@@ -279,7 +298,7 @@ void TStringGrid::layoutChanged()
 
 void TStringGrid::applySizes()
 {
-    QTableView *view = View();
+    auto *view = static_cast<QTableView *>(widget_.data());
     if (!view)
         return;
     const int step = defaultRowHeight_ + GridLineWidth();
@@ -337,6 +356,9 @@ int TStringGrid::ColWidths(int col) const
 {
     if (col < 0 || col >= static_cast<int>(colWidths_.size()))
         return defaultColWidth_;
+    // A view without the model has no columns yet; they get colWidths_ when it comes.
+    if (!modelAttached_)
+        return colWidths_[static_cast<size_t>(col)];
     const int shown = View()->horizontalHeader()->sectionSize(col) - GridLineWidth();
     return col < cols_ && shown >= 0 ? shown : colWidths_[static_cast<size_t>(col)];
 }
@@ -348,7 +370,7 @@ void TStringGrid::SetColWidths(int col, int width)
     if (col >= static_cast<int>(colWidths_.size()))
         colWidths_.resize(static_cast<size_t>(col) + 1, defaultColWidth_);
     colWidths_[static_cast<size_t>(col)] = width;
-    if (col < cols_)
+    if (col < cols_ && modelAttached_)
         View()->horizontalHeader()->resizeSection(col, width + GridLineWidth());
 }
 
@@ -384,7 +406,8 @@ int TStringGrid::VisibleRowCount() const
 
 void TStringGrid::SetRowSelect(bool whole)
 {
-    View()->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    static_cast<QTableView *>(widget_.data())
+        ->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }
 
 bool TStringGrid::UserSelectCell(int col, int row)

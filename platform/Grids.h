@@ -60,8 +60,10 @@ class TStringGrid : public TWinControl
     friend class GridView;
     void layoutChanged();
     void applySizes();
+    void attachModel();
 
     GridModel *model_;
+    bool modelAttached_ = false;
     int cols_ = 5, rows_ = 5, fixedRows_ = 1, fixedCols_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<int> colWidths_;

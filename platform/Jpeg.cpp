@@ -2,7 +2,9 @@
 
 #include "platform/Exceptions.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 #include <csetjmp>
 #include <cstdio>
@@ -41,6 +43,9 @@ void emitMessage(j_common_ptr cinfo, int msgLevel)
     if (msgLevel < 0)
         errorExit(cinfo);
 }
+
+// libjpeg's colour order whose pixels are laid out as QImage::Format_RGB32's (0xffRRGGBB words).
+constexpr J_COLOR_SPACE kRgb32Space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
 // Everything that must survive a longjmp lives here, outside the frame that calls setjmp.
 struct DecodeState {
@@ -86,7 +91,7 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
     else if (in == JCS_GRAYSCALE)
         cinfo->out_color_space = JCS_GRAYSCALE;
     else
-        cinfo->out_color_space = JCS_RGB;
+        cinfo->out_color_space = kRgb32Space; // written straight into the picture's rows
     if (static_cast<long long>(cinfo->image_width) * cinfo->image_height > maxPixels) {
         s->tooLarge = true;
         jpeg_destroy_decompress(cinfo);
@@ -107,6 +112,10 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
     JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
                                                  static_cast<JDIMENSION>(width * comps), 1);
     const bool adobeInverted = cinfo->saw_Adobe_marker;
+    while (cinfo->out_color_space == kRgb32Space && cinfo->output_scanline < cinfo->output_height) {
+        JSAMPROW out = s->image.scanLine(static_cast<int>(cinfo->output_scanline));
+        jpeg_read_scanlines(cinfo, &out, 1);
+    }
     while (cinfo->output_scanline < cinfo->output_height) {
         const int y = static_cast<int>(cinfo->output_scanline);
         jpeg_read_scanlines(cinfo, row, 1);
@@ -115,8 +124,6 @@ bool decodeInto(DecodeState *s, const unsigned char *data, std::size_t size)
         for (int x = 0; x < width; ++x, in8 += comps) {
             if (comps == 1)
                 out[x] = qRgb(in8[0], in8[0], in8[0]);
-            else if (comps == 3)
-                out[x] = qRgb(in8[0], in8[1], in8[2]);
             else
                 out[x] = cmykToRgb(in8, adobeInverted);
         }
@@ -168,8 +175,14 @@ QImage EmbeddedPng(const char *name)
 {
     std::size_t size = 0;
     const unsigned char *data = EmbeddedPicture(name, &size);
-    QImage image;
-    if (data)
-        image.loadFromData(data, static_cast<int>(size), "PNG");
-    return image;
+    if (!data)
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    // With the format fixed, the reader takes Qt's own PNG decoder at once instead of loading every
+    // picture-format plugin to ask whether it reads PNG.
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }

@@ -313,10 +313,28 @@ class MemoWidget : public QPlainTextEdit
   protected:
     void showEvent(QShowEvent *e) override
     {
+        if (fontPending_) {
+            fontPending_ = false;
+            document()->setDefaultFont(font());
+        }
         if (onShow)
             onShow();
         QPlainTextEdit::showEvent(e);
     }
+    // A font set while hidden reaches the document when the memo shows: laying the document out in
+    // it at once would load the font for a page that may never be opened.
+    void changeEvent(QEvent *e) override
+    {
+        if (e->type() == QEvent::FontChange && !isVisible()) {
+            fontPending_ = true;
+            QAbstractScrollArea::changeEvent(e);
+            return;
+        }
+        QPlainTextEdit::changeEvent(e);
+    }
+
+  private:
+    bool fontPending_ = false;
 };
 } // namespace
 
@@ -409,9 +427,20 @@ void TComboBox::syncItems()
 {
     const QSignalBlocker block(combo_);
     const int keep = combo_->currentIndex();
-    combo_->clear();
-    for (const auto &s : Items.Items())
-        combo_->addItem(QString::fromStdString(s));
+    // Only the items past the first that differs are replaced: a list filled one Add at a time
+    // would otherwise be rebuilt from scratch for every item.
+    const std::vector<AnsiString> &items = Items.Items();
+    size_t same = 0;
+    while (static_cast<size_t>(combo_->count()) == shownItems_.size() && same < items.size() &&
+           same < shownItems_.size() && items[same] == shownItems_[same])
+        ++same;
+    if (same == 0)
+        combo_->clear();
+    while (static_cast<size_t>(combo_->count()) > same)
+        combo_->removeItem(combo_->count() - 1);
+    for (size_t i = same; i < items.size(); ++i)
+        combo_->addItem(QString::fromStdString(items[i]));
+    shownItems_ = items;
     // The old control drops the selection when its items change; Clear then Add ends with none.
     combo_->setCurrentIndex(keep < Items.Count() && Items.Count() > 0 && keep >= 0 ? keep : -1);
     if (Items.Count() == 0)

@@ -158,7 +158,8 @@ class TComboBox : public TWinControl
     friend class TComboItems;
     void syncItems();
     QComboBox *combo_;
-    TComboBoxStyle style_ = csDropDown; // the edit field is made when the combo is first shown
+    std::vector<AnsiString> shownItems_; // the items the widget holds
+    TComboBoxStyle style_ = csDropDown;  // the edit field is made when the combo is first shown
 };
 
 class TComboBoxEx : public TComboBox

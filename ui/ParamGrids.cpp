@@ -138,13 +138,25 @@ void TSelvane_F::FillParamGrids(int k)
     for (int &id : Par1RowItem)
         id = -1;
 
+    // Each grid takes its final size at once: a grid resized row by row lays itself out every time.
+    int par1Count = 0, par3Count = 0, allCount = 0;
+    for (int id = 0; id < 62; ++id) {
+        const bool input = SizeItems[id].FModel & mask;
+        const bool result = SizeItems[id].FRltFlg & mask;
+        par1Count += input;
+        par3Count += result;
+        allCount += !input && !result;
+    }
+    sgPar1->SetRowCount(par1Count + 1);
+    sgPar3->SetRowCount(par3Count + 1);
+    sgAll->SetRowCount(allCount + 1);
+
     for (int id = 0; id < 62; ++id) {
         const CSIZEITEM &item = SizeItems[id];
         const bool input = item.FModel & mask;
         const bool result = item.FRltFlg & mask;
         if (input) {
-            const int r = sgPar1->RowCount() - 1;
-            sgPar1->SetRowCount(r + 2);
+            const int r = Par1Rows + 1;
             Par1RowItem[r] = id;
             ++Par1Rows;
             AnsiString symbol = item.Abbr;
@@ -153,22 +165,18 @@ void TSelvane_F::FillParamGrids(int k)
             putParamRow(sgPar1, r, item, symbol);
         }
         if (result) {
-            const int r = sgPar3->RowCount() - 1;
-            sgPar3->SetRowCount(r + 2);
+            const int r = Par3Rows + 1;
             Par3RowItem[r] = id;
             ++Par3Rows;
             putParamRow(sgPar3, r, item, item.Abbr);
         }
         if (!input && !result) {
-            const int r = sgAll->RowCount() - 1;
-            sgAll->SetRowCount(r + 2);
+            const int r = AllRows + 1;
             AllRowItem[r] = id;
             ++AllRows;
             putParamRow(sgAll, r, item, item.Abbr);
         }
     }
-    for (TStringGrid *grid : {sgPar1, sgAll, sgPar3})
-        grid->SetRowCount(grid->RowCount() - 1);
     GridsReady = true;
 }
 

@@ -1,4 +1,5 @@
 #include "model/Texts.h"
+#include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "ui/Selvane.h"
 
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution("Arial", "DejaVu Sans");
     QApplication app(argc, argv);
     try {
-        QFont font("Tahoma");
+        QFont font(InstalledFamily("Tahoma"));
         font.setPixelSize(11);
         QApplication::setFont(font);
         Application->Title = "Zorvo Kelo_Selvane Tool";

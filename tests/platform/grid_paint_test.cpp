@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPaintEngine>
@@ -170,6 +171,41 @@ TEST_F(GridPaintTest, ClippedCellShowsItsWholeTextAsTooltip)
     EXPECT_EQ(tipAt(0), "6.33257397764611E-6");
     EXPECT_EQ(tipAt(1), "");
     QToolTip::hideText();
+}
+
+// A grid filled before anything shows it or asks for its view (as on a page not yet opened) draws
+// the same as one filled in sight: first shown, or first asked for its view.
+TEST(GridFilledUnseen, ShowsItsCellsAndWidthsWhenFirstReached)
+{
+    for (const bool shownFirst : {true, false}) {
+        SCOPED_TRACE(shownFirst ? "shown first" : "view asked for first");
+        TStringGrid grid{nullptr};
+        grid.SetColCount(3);
+        grid.SetRowCount(3);
+        grid.SetFixedCols(0);
+        grid.SetDefaultRowHeight(16);
+        const int widths[] = {40, 75, 120};
+        for (int c = 0; c < 3; ++c) {
+            grid.SetColWidths(c, widths[c]);
+            grid.SetCells(c, 0, "H" + std::to_string(c));
+            grid.SetCells(c, 2, "v" + std::to_string(c));
+        }
+        EXPECT_EQ(grid.ColWidths(1), 75);
+        grid.Widget()->resize(300, 100);
+        if (shownFirst) {
+            grid.Widget()->show();
+            QApplication::processEvents();
+        }
+        QTableView *view = grid.View();
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(view->horizontalHeader()->sectionSize(c), widths[c] + 1) << c;
+            EXPECT_EQ(grid.ColWidths(c), widths[c]) << c;
+        }
+        EXPECT_EQ(view->model()->rowCount(), 2);
+        const QStringList texts = DrawnTexts(grid);
+        for (const char *t : {"H0", "H1", "H2", "v0", "v1", "v2"})
+            EXPECT_TRUE(texts.contains(t)) << t << ": " << texts.join('|').toStdString();
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -64,6 +65,25 @@ TEST(Memo, TextTypedByTheUserIsReplacedInFull)
     memo.Lines.Assign({"a", "b", "c"});
     memo.Sync();
     EXPECT_EQ(memo.TextEdit()->toPlainText(), "a\nb\nc");
+}
+
+// A font given while the memo is hidden is the document's once the memo shows, as is one given
+// while it is shown.
+TEST(Memo, DocumentTakesTheFontSetWhileHidden)
+{
+    for (const bool shownFirst : {false, true}) {
+        TMemo memo(nullptr);
+        memo.Lines.Add("text");
+        if (shownFirst)
+            memo.Widget()->show();
+        memo.SetFontFamily("DejaVu Serif");
+        memo.SetFontPixelSize(17);
+        memo.Widget()->show();
+        const QFont font = memo.TextEdit()->document()->defaultFont();
+        EXPECT_EQ(font.family(), "DejaVu Serif") << shownFirst;
+        EXPECT_EQ(font.pixelSize(), 17) << shownFirst;
+        EXPECT_EQ(memo.TextEdit()->toPlainText(), "text") << shownFirst;
+    }
 }
 
 } // namespace
