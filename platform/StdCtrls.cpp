@@ -3,11 +3,15 @@
 #include "platform/Forms.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -227,8 +231,52 @@ void TPanel::SetBevel(TBevelKind bevel)
     frame->setFrameShadow(bevel == bvLowered ? QFrame::Sunken : QFrame::Raised);
 }
 
+namespace
+{
+
+// A number as QPixmap::load writes it into its cache keys: each byte, lowest first, as two hex
+// digits, low nibble first.
+template <typename T> QString CacheKeyHex(T value)
+{
+    static const char digits[] = "0123456789abcdef";
+    QString text;
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        const auto byte = static_cast<unsigned>((value >> (8 * i)) & 0xff);
+        text += QLatin1Char(digits[byte & 0xf]);
+        text += QLatin1Char(digits[byte >> 4]);
+    }
+    return text;
+}
+
+// The Fusion style draws a group box's frame from a picture it loads by file name, and loading by
+// name asks every picture-format plugin whether it reads the file, loading them all. Reading the
+// picture as PNG directly and putting it in the pixmap cache under the key that QPixmap::load looks
+// up spares that; should the key ever differ, the style simply loads the picture itself.
+void CacheGroupBoxFrame()
+{
+    static bool cached = false;
+    if (cached)
+        return;
+    cached = true;
+    const QFileInfo info(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (!info.exists())
+        return;
+    QImageReader reader(info.filePath(), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    const QString key = QLatin1String("qt_pixmap") + info.absoluteFilePath() +
+                        CacheKeyHex(static_cast<uint>(info.lastModified().toSecsSinceEpoch())) +
+                        CacheKeyHex(static_cast<quint64>(info.size())) + CacheKeyHex(0u);
+    QPixmapCache::insert(key, QPixmap::fromImage(image));
+}
+
+} // namespace
+
 TGroupBox::TGroupBox(TComponent *owner) : TWinControl(owner, new AlignHost<QGroupBox>())
 {
+    CacheGroupBoxFrame();
     box_ = static_cast<QGroupBox *>(widget_.data());
     static_cast<AlignHost<QGroupBox> *>(box_)->host = this;
 }
