@@ -199,16 +199,66 @@ class GridView : public QTableView
     }
 };
 
-TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
+// Holds the grid's table view, which is made when the grid is first shown or its view is asked for:
+// a view with its headers takes a good deal of setting up, which grids on pages never opened skip.
+class GridHost : public QWidget
 {
-    auto *view = static_cast<GridView *>(widget_.data());
+  public:
+    TStringGrid *grid = nullptr;
+
+  protected:
+    void showEvent(QShowEvent *e) override
+    {
+        if (grid)
+            grid->makeView();
+        QWidget::showEvent(e);
+    }
+    void resizeEvent(QResizeEvent *e) override
+    {
+        if (grid && grid->view_)
+            grid->view_->setGeometry(rect());
+        QWidget::resizeEvent(e);
+    }
+    void focusInEvent(QFocusEvent *e) override
+    {
+        // Focus given before the view was made goes on to it.
+        if (grid) {
+            grid->makeView();
+            grid->view_->setFocus(e->reason());
+        }
+    }
+};
+
+TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridHost())
+{
+    static_cast<GridHost *>(widget_.data())->grid = this;
     cells_.assign(static_cast<size_t>(cols_), std::vector<AnsiString>(static_cast<size_t>(rows_)));
     colWidths_.assign(static_cast<size_t>(cols_), defaultColWidth_);
     model_ = new GridModel(this);
+}
+
+TStringGrid::~TStringGrid()
+{
+    if (auto *host = static_cast<GridHost *>(widget_.data()))
+        host->grid = nullptr;
+    if (GridView *view = view_) {
+        view->grid = nullptr;
+        if (modelAttached_)
+            view->setModel(nullptr);
+    }
+    delete model_;
+}
+
+void TStringGrid::makeView()
+{
+    QWidget *host = widget_.data();
+    if (view_ || !host)
+        return;
+    auto *view = new GridView();
+    view_ = view;
     view->grid = this;
     view->gridModel = model_;
-    // The model is handed to the view when the grid is first shown or its view is asked for: a view
-    // takes a good deal of setting up for a model, which grids on pages never opened can skip.
+    // The model is handed to the view when the grid is first shown or its view is asked for.
     view->setItemDelegate(new GridDelegate(view));
     for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
         QObject::connect(bar, &QScrollBar::valueChanged, view, [view] {
@@ -227,35 +277,35 @@ TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new GridView())
     // next cell whenever a focused editor lying on it is hidden, selecting a cell nobody clicked.
     view->setTabKeyNavigation(false);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(rowSelect_ ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setWordWrap(false);
     applySizes();
-}
-
-TStringGrid::~TStringGrid()
-{
-    if (auto *view = static_cast<GridView *>(widget_.data())) {
-        view->grid = nullptr;
-        if (modelAttached_)
-            view->setModel(nullptr);
-    }
-    delete model_;
+    view->setParent(host);
+    view->setGeometry(host->rect());
+    // The view takes the grid's place in the tab order, as if it had been there from the start.
+    host->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(host, view);
+    host->setFocusPolicy(Qt::NoFocus);
+    host->setFocusProxy(view);
+    view->show();
 }
 
 QTableView *TStringGrid::View() const
 {
-    const_cast<TStringGrid *>(this)->attachModel();
-    return static_cast<QTableView *>(widget_.data());
+    auto *self = const_cast<TStringGrid *>(this);
+    self->makeView();
+    self->attachModel();
+    return view_;
 }
 
 void TStringGrid::attachModel()
 {
-    auto *view = static_cast<QTableView *>(widget_.data());
-    if (modelAttached_ || !view)
+    if (modelAttached_ || !view_)
         return;
     modelAttached_ = true;
-    view->setModel(model_);
+    view_->setModel(model_);
     applySizes();
 }
 
@@ -298,7 +348,7 @@ void TStringGrid::layoutChanged()
 
 void TStringGrid::applySizes()
 {
-    auto *view = static_cast<QTableView *>(widget_.data());
+    QTableView *view = view_;
     if (!view)
         return;
     const int step = defaultRowHeight_ + GridLineWidth();
@@ -406,8 +456,9 @@ int TStringGrid::VisibleRowCount() const
 
 void TStringGrid::SetRowSelect(bool whole)
 {
-    static_cast<QTableView *>(widget_.data())
-        ->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    rowSelect_ = whole;
+    if (view_)
+        view_->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }
 
 bool TStringGrid::UserSelectCell(int col, int row)

@@ -4,6 +4,7 @@
 
 #include <QTableView>
 
+class GridHost;
 class GridModel;
 class GridView;
 
@@ -56,14 +57,18 @@ class TStringGrid : public TWinControl
     QTableView *View() const;
 
   private:
+    friend class GridHost;
     friend class GridModel;
     friend class GridView;
     void layoutChanged();
     void applySizes();
+    void makeView();
     void attachModel();
 
     GridModel *model_;
+    QPointer<GridView> view_;
     bool modelAttached_ = false;
+    bool rowSelect_ = false;
     int cols_ = 5, rows_ = 5, fixedRows_ = 1, fixedCols_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<int> colWidths_;
