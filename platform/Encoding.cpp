@@ -102,6 +102,11 @@ bool IsValidUtf8(const std::string &bytes)
 {
     char32_t cp;
     for (std::size_t i = 0; i < bytes.size();) {
+        // Most text is ASCII: skip it without decoding.
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t len = utf8SequenceAt(bytes, i, cp);
         if (len == 0)
             return false;

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <map>
 #include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,21 +50,22 @@ std::string lowerAscii(std::string s)
     return s;
 }
 
-// Calls fn(line, lineWithEnd) for each line, split at CR LF, LF or a lone CR.
+// Calls fn(line, lineWithEnd) for each line, split at CR LF, LF or a lone CR. The views point into text.
 template <typename Fn> void forEachLine(const std::string &text, Fn fn)
 {
+    const std::string_view all(text);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || text[i] == '\r') {
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == '\n' || all[i] == '\r') {
             const std::size_t end = i;
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n')
                 ++i;
-            fn(text.substr(start, end - start), text.substr(start, i + 1 - start));
+            fn(all.substr(start, end - start), all.substr(start, i + 1 - start));
             start = i + 1;
         }
     }
-    if (start < text.size())
-        fn(text.substr(start), text.substr(start));
+    if (start < all.size())
+        fn(all.substr(start), all.substr(start));
 }
 
 // Legacy files keep each language in its own code page, told by the last character of the key
@@ -329,8 +331,8 @@ void TMemIniFile::SetText(const std::string &bytes)
     const std::size_t none = static_cast<std::size_t>(-1);
     std::size_t current = none;
     bool firstLine = true;
-    forEachLine(text, [&](const std::string &rawLine, const std::string &lineBytes) {
-        std::string decoded = rawLine;
+    forEachLine(text, [&](std::string_view rawLine, std::string_view lineBytes) {
+        std::string decoded(rawLine);
         if (byLine) {
             if (firstLine && decoded.compare(0, 3, "\xEF\xBB\xBF") == 0)
                 decoded.erase(0, 3);
@@ -341,7 +343,7 @@ void TMemIniFile::SetText(const std::string &bytes)
         const std::string line = Trim(decoded);
         Entry entry;
         if (byLine)
-            entry.bytes = lineBytes;
+            entry.bytes = std::string(lineBytes);
         if (line.empty() && !byLine)
             return;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {

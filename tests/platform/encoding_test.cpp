@@ -25,6 +25,9 @@ const Utf8Case utf8Cases[] = {
     {"\xE4\xB8", false},                // cut short
     {"\x80", false},                    // lone continuation byte
     {"a\xFF", false},
+    {"V=\xCF\x81 kg", true}, // ASCII around a sequence
+    {"key=\xE4\xB8", false}, // cut short after ASCII
+    {"ok\xC0\xAF.", false},  // overlong after ASCII
 };
 
 // Code page bytes worked out from the code charts: Big5 puts Greek capitals from A344 and small
