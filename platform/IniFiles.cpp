@@ -50,6 +50,16 @@ std::string lowerAscii(std::string s)
     return s;
 }
 
+// The text without the blanks and control characters around it, as Trim cuts them.
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
 // Calls fn(line, lineWithEnd) for each line, split at CR LF, LF or a lone CR. The views point into text.
 template <typename Fn> void forEachLine(const std::string &text, Fn fn)
 {
@@ -176,10 +186,10 @@ const TMemIniFile::Entry *TMemIniFile::findEntry(const AnsiString &section, cons
 std::size_t TMemIniFile::addSection(const AnsiString &name, std::string header)
 {
     const std::size_t block = sections_.size();
-    sections_.push_back(Section{name, std::move(header), {}});
     const auto found = nameIndex_.emplace(lowerAscii(name), names_.size());
     if (found.second)
         names_.emplace_back();
+    sections_.push_back(Section{name, std::move(header), {}, found.first->second});
     names_[found.first->second].blocks.push_back(block);
     return block;
 }
@@ -189,7 +199,7 @@ void TMemIniFile::addEntry(std::size_t block, Entry entry)
     std::vector<Entry> &entries = sections_[block].entries;
     if (!entry.key.empty()) {
         // The first of duplicate keys wins, over all blocks of the section.
-        SectionIndex &s = names_[nameIndex_.at(lowerAscii(sections_[block].name))];
+        SectionIndex &s = names_[sections_[block].index];
         s.keys.emplace(lowerAscii(entry.key), std::make_pair(block, entries.size()));
     }
     entries.push_back(std::move(entry));
@@ -331,16 +341,19 @@ void TMemIniFile::SetText(const std::string &bytes)
     const std::size_t none = static_cast<std::size_t>(-1);
     std::size_t current = none;
     bool firstLine = true;
+    std::string decoded;
     forEachLine(text, [&](std::string_view rawLine, std::string_view lineBytes) {
-        std::string decoded(rawLine);
+        std::string_view view = rawLine;
         if (byLine) {
+            decoded.assign(rawLine);
             if (firstLine && decoded.compare(0, 3, "\xEF\xBB\xBF") == 0)
                 decoded.erase(0, 3);
             if (!IsValidUtf8(decoded))
                 decoded = decode(decoded, big5Charset);
+            view = decoded;
         }
         firstLine = false;
-        const std::string line = Trim(decoded);
+        const std::string line(trimmed(view));
         Entry entry;
         if (byLine)
             entry.bytes = std::string(lineBytes);
@@ -356,8 +369,10 @@ void TMemIniFile::SetText(const std::string &bytes)
         }
         const std::size_t eq = line.find('=');
         const bool comment = line.empty() || line.front() == ';' || line.front() == '#';
-        if (!comment && eq != std::string::npos && !Trim(line.substr(0, eq)).empty()) {
-            entry.key = Trim(line.substr(0, eq));
+        const std::string_view key =
+            eq == std::string::npos ? std::string_view() : trimmed(std::string_view(line).substr(0, eq));
+        if (!comment && !key.empty()) {
+            entry.key = std::string(key);
             entry.value = line.substr(eq + 1); // a leading blank belongs to the text
             if (legacy) {
                 entry.value = decode(entry.value, charsetForKey(entry.key));

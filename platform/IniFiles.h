@@ -75,6 +75,7 @@ class TMemIniFile
         AnsiString name;
         std::string header; // Big5ByLine: the header line as read
         std::vector<Entry> entries;
+        std::size_t index = 0; // of its name in names_
     };
     // Every section name's blocks and keys, found by the name in lower case: a file of many sections
     // or keys is read in linear time.

@@ -184,27 +184,36 @@ AnsiString FloatToStr(double value)
     if (value == 0)
         return "0";
 
-    // 18 significant digits first, then rounded half up to 15 on the decimal digits, as the
-    // library did from the floating-point unit's 18-digit decimal conversion.
+    // The shortest text that reads back as the value is the answer when it has at most 15
+    // digits: the value then lies well within half a unit of its 15th digit.
     char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
-    const std::string sci(buf, res.ptr); // d.ddddddddddddddddde[+-]xx
-    std::string digits = sci.substr(0, 1) + sci.substr(2, 17);
-    int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    std::string sci(buf, res.ptr); // d[.ddd]e[+-]xx
+    std::size_t e = sci.find('e');
+    std::string digits = sci.substr(0, 1) + (e > 1 ? sci.substr(2, e - 2) : std::string());
+    int exponent = std::atoi(sci.c_str() + e + 1);
 
-    const bool roundUp = digits[15] >= '5';
-    digits.resize(15);
-    if (roundUp) {
-        int i = 14;
-        while (i >= 0 && digits[i] == '9')
-            digits[i--] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits.insert(digits.begin(), '1');
-            digits.pop_back();
-            ++exponent;
+    if (digits.size() > 15 || std::fabs(value) < DBL_MIN) { // subnormals carry fewer digits
+        // 18 significant digits first, then rounded half up to 15 on the decimal digits, as the
+        // library did from the floating-point unit's 18-digit decimal conversion.
+        res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+        sci.assign(buf, res.ptr); // d.ddddddddddddddddde[+-]xx
+        e = sci.find('e');
+        digits = sci.substr(0, 1) + sci.substr(2, 17);
+        exponent = std::atoi(sci.c_str() + e + 1);
+        const bool roundUp = digits[15] >= '5';
+        digits.resize(15);
+        if (roundUp) {
+            int i = 14;
+            while (i >= 0 && digits[i] == '9')
+                digits[i--] = '0';
+            if (i >= 0) {
+                ++digits[i];
+            } else {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++exponent;
+            }
         }
     }
     while (digits.size() > 1 && digits.back() == '0')

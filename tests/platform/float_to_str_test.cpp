@@ -6,9 +6,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace
 {
@@ -63,6 +67,71 @@ TEST(FloatToStr, GeneralFormatWith15Digits)
 {
     for (const FloatCase &c : floatCases)
         EXPECT_EQ(FloatToStr(c.value), c.text) << "value " << c.value;
+}
+
+// The same rule through glibc's exact conversion: 17 digits after the first, half up to 15.
+std::string referenceText(double v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
+    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 17);
+    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    int i = 14;
+    for (; up && i >= 0 && digits[i] == '9'; --i)
+        digits[i] = '0';
+    if (up && i >= 0)
+        ++digits[i];
+    else if (up) {
+        digits = "1" + digits.substr(0, 14);
+        ++exponent;
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const int n = static_cast<int>(digits.size());
+    std::string out = v < 0 ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0)
+            return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        if (n <= exponent + 1)
+            return out + digits + std::string(static_cast<size_t>(exponent + 1 - n), '0');
+        return out + digits.substr(0, static_cast<size_t>(exponent) + 1) + "." +
+               digits.substr(static_cast<size_t>(exponent) + 1);
+    }
+    out += digits.substr(0, 1);
+    if (n > 1)
+        out += "." + digits.substr(1);
+    return out + "E" + std::to_string(exponent);
+}
+
+// Random bit patterns, short decimals and their neighbours: the short-text path and the
+// 18-digit path must agree with the rule everywhere, also right at a half unit of the 15th digit.
+TEST(FloatToStr, AgreesWithTheRoundingRuleOnManyValues)
+{
+    std::mt19937_64 rng(20261207);
+    std::uniform_int_distribution<int> digitCount(1, 16);
+    std::uniform_int_distribution<int> exponent(-320, 300);
+    for (int k = 0; k < 20000; ++k) {
+        std::uint64_t bits = rng();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v) || v == 0)
+            continue;
+        ASSERT_EQ(FloatToStr(v), referenceText(v)) << std::hexfloat << v;
+    }
+    for (int k = 0; k < 20000; ++k) {
+        std::string text = std::to_string(rng() % 9 + 1);
+        for (int d = digitCount(rng); d > 1; --d)
+            text += static_cast<char>('0' + rng() % 10);
+        if (k % 3 == 0)
+            text += "5"; // a half unit of the 15th digit when the text has 15 digits before it
+        text += "e" + std::to_string(exponent(rng));
+        const double v = std::strtod(text.c_str(), nullptr);
+        if (!std::isfinite(v) || v == 0)
+            continue;
+        for (double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 2 * v), -v})
+            ASSERT_EQ(FloatToStr(w), referenceText(w)) << text;
+    }
 }
 
 TEST(FloatToStr, ReadsBackThroughStrToFloat)
