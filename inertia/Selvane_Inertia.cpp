@@ -366,18 +366,8 @@ void TSelvane_Inertia_F::edValueExit(TObject *)
     if (!edValue->Visible() || !CurGrid || EditCol != 1)
         return;
     const int entry = entryOfRow(CurGrid, EditRow);
-    const AnsiString text = edValue->Text();
-    double value = 0;
-    if (entry < 0 || TryStrToFloat(text, value))
-        return;
-    // Put back before the message shows: its box takes the focus and so leaves the editor again.
-    InertiaItems[entry].dV = editStart_;
-    const AnsiString stored = FloatToStr(editStart_);
-    CurGrid->SetCells(EditCol, EditRow, stored);
-    edValue->SetText(stored);
-    edValue->LineEdit()->selectAll();
-    if (IsUnfinishedFloat(text))
-        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
+    if (entry >= 0)
+        UndoFailedCellEdit(edValue, CurGrid, EditCol, EditRow, InertiaItems[entry].dV, editStart_);
 }
 
 // Entry of InertiaItems behind a grid row, from its link cell ("2, IDX=4"); -1 for none.

@@ -1,5 +1,6 @@
 #include "platform/Grids.h"
 
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
 #include <QAbstractTableModel>
@@ -478,4 +479,21 @@ bool TStringGrid::UserSelectCell(int col, int row)
 void TStringGrid::UserDblClick()
 {
     FireEvent(OnDblClick, this);
+}
+
+bool UndoFailedCellEdit(TEdit *editor, TStringGrid *grid, int col, int row, double &value, double start)
+{
+    const AnsiString text = editor->Text();
+    double typed = 0;
+    if (TryStrToFloat(text, typed))
+        return false;
+    // Put back before the message shows: its box takes the focus and so leaves the editor again.
+    value = start;
+    const AnsiString stored = FloatToStr(start);
+    grid->SetCells(col, row, stored);
+    editor->SetText(stored);
+    editor->LineEdit()->selectAll();
+    if (IsUnfinishedFloat(text))
+        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
+    return true;
 }

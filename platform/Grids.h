@@ -75,3 +75,11 @@ class TStringGrid : public TWinControl
     std::vector<std::vector<AnsiString>> cells_; // [col][row]
     int row_ = 1, col_ = 1;
 };
+
+class TEdit;
+
+// Leaving an editor laid over a grid cell with text that is not a number: the value, the cell and
+// the editor go back to the value the edit started from, and a number left unfinished gets its
+// conversion error now (text that never becomes one was reported as it was typed). False when the
+// text is a number and nothing was undone.
+bool UndoFailedCellEdit(TEdit *editor, TStringGrid *grid, int col, int row, double &value, double start);

@@ -354,18 +354,8 @@ void TSelvane_F::CellEditExit(TObject *)
     if (!CellEdit->Visible() || EditCol != 1)
         return;
     const int id = recordOfRow(*this, EditGrid, EditRow);
-    const AnsiString text = CellEdit->Text();
-    double value = 0;
-    if (id < 0 || TryStrToFloat(text, value))
-        return;
-    // Put back before the message shows: its box takes the focus and so leaves the editor again.
-    SizeItems[id].dV = EditStartValue;
-    const AnsiString stored = FloatToStr(EditStartValue);
-    EditGrid->SetCells(EditCol, EditRow, stored);
-    CellEdit->SetText(stored);
-    CellEdit->LineEdit()->selectAll();
-    if (IsUnfinishedFloat(text))
-        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
+    if (id >= 0)
+        UndoFailedCellEdit(CellEdit, EditGrid, EditCol, EditRow, SizeItems[id].dV, EditStartValue);
 }
 
 void TSelvane_F::CellUnitChange(TObject *)
