@@ -33,15 +33,15 @@ class WheelCartCalc : public Mechanism
         c.line(110, "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) = ", JL);
     }
 
-    // Friction at the wheel shafts: the shaft diameter DP is the lever, ΔS does not enter.
+    // Friction at the wheel shafts acts with the lever DP/2; ΔS does not enter.
     void loadTorque(const Calc &c) const override
     {
         if (c.si()) {
-            TL = (MC + ML) * mu * G * DP * RN * RM * InvTwoPi / eta;
-            c.line(110, "  TL = ", Mu, " x ( MC + ML ) x g x DP x 1/RN x 1/2", Pi, " x 1/", Eta, " = ", TL);
+            TL = (MC + ML) * mu * G * DP * 0.5 * RN * RM / eta;
+            c.line(110, "  TL = ", Mu, " x ( MC + ML ) x g x DP/2 x 1/RN x 1/", Eta, " = ", TL);
         } else if (c.imperial()) { // pounds of mass act as pounds-force
-            TL = (MC + ML) * mu * DP * RN * RM * InvTwoPi / eta;
-            c.line(110, "  TL = ", Mu, " x ( MC + ML )  x DP x 1/RN x 1/2", Pi, " x 1/", Eta, " = ", TL);
+            TL = (MC + ML) * mu * DP * 0.5 * RN * RM / eta;
+            c.line(110, "  TL = ", Mu, " x ( MC + ML )  x DP/2 x 1/RN x 1/", Eta, " = ", TL);
         }
     }
 

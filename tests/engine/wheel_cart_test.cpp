@@ -25,7 +25,7 @@ const ResultRow Results[] = {
     {"JF", "0.55", "3819.44444444445"},
     {"JW", "0.05", "347.222222222222"},
     {"JL", "0.6", "4166.66666666667"},
-    {"TL", "0.201845916062427", "1.71637683726554"},
+    {"TL", "0.634117647058824", "5.3921568627451"},
     {"NV", "15.9154943091895", "0.190985931710274"},
     {"tE", "0.943", "99.743"},
     {"tM", "1.49985714285714", "100.299857142857"},
@@ -36,6 +36,17 @@ struct CandidateRow {
     int record;
     double TA, TD, Trms, Pr;
 };
+
+void expectCandidates(const std::vector<CandidateRow> &candidates)
+{
+    for (const auto &c : candidates) {
+        const CMOTORSPC &m = MotorSpecs[c.record];
+        EXPECT_TRUE(near(m.TA, c.TA)) << m.Model << " TA " << m.TA;
+        EXPECT_TRUE(near(m.TD, c.TD)) << m.Model << " TD " << m.TD;
+        EXPECT_TRUE(near(m.Trms, c.Trms)) << m.Model << " Trms " << m.Trms;
+        EXPECT_TRUE(near(m.Pr, c.Pr)) << m.Model << " Pr " << m.Pr;
+    }
+}
 
 } // namespace
 
@@ -97,7 +108,7 @@ TEST_F(WheelCartTest, ProcessMemo)
         "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) = 0.6(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
-        "  TL = μ x ( MC + ML ) x g x DP x 1/RN x 1/2π x 1/η = 0.201845916062427(N.m)",
+        "  TL = μ x ( MC + ML ) x g x DP/2 x 1/RN x 1/η = 0.634117647058824(N.m)",
         Rule,
         "5. 馬達最高轉速",
         "  NV = V / ΔS = 15.9154943091895(rpm)",
@@ -122,8 +133,7 @@ TEST_F(WheelCartTest, ProcessMemo)
 
     w->tbMI->Click();
     calculate();
-    EXPECT_TRUE(
-        contains(memo(), "  TL = μ x ( MC + ML )  x DP x 1/RN x 1/2π x 1/η = 1.71637683726554(lb*ft)"));
+    EXPECT_TRUE(contains(memo(), "  TL = μ x ( MC + ML )  x DP/2 x 1/RN x 1/η = 5.3921568627451(lb*ft)"));
 }
 
 TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
@@ -133,19 +143,13 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
     w->actDebug->Execute();
     calculate();
     EXPECT_EQ(result("JL"), "0.006");
-    EXPECT_EQ(result("TL"), "0.0201845916062427");
+    EXPECT_EQ(result("TL"), "0.0634117647058824"); // 55 kg × 0.1 × g at the lever DP/2, over η
     EXPECT_EQ(result("NV"), "159.154943091895");
-    const CandidateRow candidates[] = {
-        {5, 0.43969039255930786, -0.3993212093468224, 0.24638537571631153, -13.488253641840558},
-        {41, 0.7655044033458847, -0.7251352201333993, 0.4367674388747801, -17.736732902955783},
+    const std::vector<CandidateRow> candidates = {
+        {5, 0.4829175656589475, -0.35609403624718283, 0.2534090191908996, -13.543795370175083},
+        {41, 0.8087315764455243, -0.6819080470337596, 0.4407677090051635, -17.79227463129031},
     };
-    for (const auto &c : candidates) {
-        const CMOTORSPC &m = MotorSpecs[c.record];
-        EXPECT_TRUE(near(m.TA, c.TA)) << m.Model << " TA " << m.TA;
-        EXPECT_TRUE(near(m.TD, c.TD)) << m.Model << " TD " << m.TD;
-        EXPECT_TRUE(near(m.Trms, c.Trms)) << m.Model << " Trms " << m.Trms;
-        EXPECT_TRUE(near(m.Pr, c.Pr)) << m.Model << " Pr " << m.Pr;
-    }
+    expectCandidates(candidates);
     const std::vector<AnsiString> expected = {
         "Kelo-P Pemra-2000-45 2000 0.00047 6.8 21 ",    "Kelo-P Pemra-3000-45 3000 0.00116 9.5 28 ",
         "Kelo-P Pemra-1000-30 1000 0.000598 4.8 18 ",   "Kelo-Q Vorn-2000-50 2000 0.000445 6.37 21 ",
@@ -158,12 +162,12 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
     const std::vector<AnsiString> steps7and8 = {
         Rule,
         "7. 馬達加減速度最大扭矩計算",
-        "    Pemra-2000-45 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.439690392559308(N.m)",
-        "    Pemra-2000-45 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = -0.399321209346822(N.m)",
+        "    Pemra-2000-45 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.482917565658948(N.m)",
+        "    Pemra-2000-45 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = -0.356094036247183(N.m)",
         " ",
         Rule,
         "8. 單一行程扭力均方根值",
-        "    Pemra-2000-45 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD  ) / tP) = 0.246385375716312(N.m)",
+        "    Pemra-2000-45 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD  ) / tP) = 0.2534090191909(N.m)",
         Rule,
         "9. 伺服回生能量計算",
     };
@@ -179,8 +183,8 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
     calculate();
     EXPECT_EQ(result("JW"), "3.47222222222222");
     EXPECT_EQ(result("JL"), "0.416666666666667");
-    EXPECT_TRUE(near(MotorSpecs[9].Trms, 0.17178098241016118)) << MotorSpecs[9].Trms;
-    EXPECT_TRUE(near(MotorSpecs[42].TA, 0.31699867172090646)) << MotorSpecs[42].TA;
+    EXPECT_TRUE(near(MotorSpecs[9].Trms, 0.5391577870935034)) << MotorSpecs[9].Trms;
+    EXPECT_TRUE(near(MotorSpecs[42].TA, 0.6845766742688624)) << MotorSpecs[42].TA;
     const std::vector<AnsiString> imperial = {
         "Kelo-P Pemra-2000-30 2000 0.037493927246 6.9330842032063 21 ",
         "Kelo-P Pemra-3000-30 3000 0.102752344921 10.5471387346649 28 ",
@@ -188,6 +192,36 @@ TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)
         "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), imperial);
+}
+
+TEST_F(WheelCartTest, ShaftFrictionDropsAMotorNearItsRatedTorque)
+{
+    // A 2 t load behind 1:50, μ 0.2 on 60 mm shafts at 20 m/min: TL = 2.836 N·m. Pemra-1000-30's
+    // Trms 5.13 now exceeds its 4.8 rated torque (4.41 with the lever DP/2π), and Pemra-2000-30 takes
+    // its place among the first three of its series.
+    setInput("ML", "2000");
+    setInput("1/RN", "0.02");
+    setInput("μ", "0.2");
+    setInput("DP", "60");
+    setInput("V", "20");
+    calculate();
+    EXPECT_EQ(result("TL"), "2.83623529411765");
+    EXPECT_EQ(result("JL"), "0.00822");
+    EXPECT_EQ(result("NV"), "1591.54943091895");
+    expectCandidates({
+        {7, 8.553703845592343, -2.8812332573570485, 5.13160611035449, 41.70139076990194},
+        {8, 8.73590033719638, -3.0634297489610844, 5.248084175868594, 45.603315541193595},
+        {9, 9.190418987069792, -3.517948398834498, 5.54290127369096, 52.003436171644786},
+    });
+    // Pr above the drive's 30 or 60 W asks for a resistor.
+    const std::vector<AnsiString> expected = {
+        "Kelo-P Pemra-3000-45 3000 0.00116 9.5 28 ",
+        "Kelo-P Pemra-1500-30 1500 0.000879 7.16 18 需外加回升電阻",
+        "Kelo-P Pemra-2000-30 2000 0.00158 9.4 21 ",
+        "Kelo-T Vorn-3000-30 3000 0.005495 19.1 28 需外加回升電阻",
+        "Kelo-T Vorn-4500-30 4500 0.007775 28.65 28 需外加回升電阻",
+    };
+    EXPECT_EQ(suggestions(), expected);
 }
 
 TEST_F(WheelCartTest, WheelInertiaCases)
