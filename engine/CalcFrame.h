@@ -15,7 +15,8 @@ namespace engine
 // A record of SizeItems named by its symbol, so that a formula reads like the formula:
 //   JB = pow(DB, 4) * (PI * LB * rho) * 0.03125;
 // Reading gives the stored double as an extended-precision Real; assigning rounds the result to
-// double (EOverflow past the double range). The handle itself never changes.
+// double (EOverflow past the double range) and marks the value as calculated. The handle itself
+// never changes.
 class Param
 {
   public:
@@ -25,6 +26,7 @@ class Param
     const Param &operator=(Real v) const
     {
         SizeItems[id_].dV = static_cast<double>(v);
+        SizeItems[id_].Calculated = true;
         return *this;
     }
     const Param &operator=(const Param &other) const { return *this = Real(other); }

@@ -1,8 +1,11 @@
 #include "engine/CalcFrame.h"
 #include "model/Texts.h"
+#include "model/Units.h"
 #include "ui/Selvane.h"
 
 #include <cmath>
+#include <cstring>
+#include <tuple>
 
 namespace
 {
@@ -119,12 +122,65 @@ void restoreEnteredValues(TSelvane_F &w)
     }
 }
 
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// "(mm)" as a unit-system switch shows it and "mm" as picked are the same unit.
+AnsiString unitOf(const AnsiString &text)
+{
+    return text.find('(') != AnsiString::npos ? textInFirstPair(text, '(', ')') : text;
+}
+
 } // namespace
+
+bool TSelvane_F::InputRow::operator==(const InputRow &o) const
+{
+    return std::tie(id, cellIsNumber, cell, value, cellUnit, unit) ==
+           std::tie(o.id, o.cellIsNumber, o.cell, o.value, o.cellUnit, o.unit);
+}
+
+bool TSelvane_F::InputsShown::operator==(const InputsShown &o) const
+{
+    return mechanism == o.mechanism && unitType == o.unitType && rows == o.rows;
+}
+
+TSelvane_F::InputsShown TSelvane_F::ReadInputsShown() const
+{
+    InputsShown shown{cbModel->ItemIndex(), UnitType, {}};
+    auto readGrid = [&](const TStringGrid *grid, const int(&rowItem)[63]) {
+        for (int row = 1; row < grid->RowCount() && row < 63; ++row) {
+            const int id = rowItem[row];
+            if (id < 0 || id >= 62)
+                continue;
+            double cell = 0;
+            const bool number = TryStrToFloat(grid->Cells(1, row), cell);
+            shown.rows.push_back({id, number, bitsOf(number ? cell : 0), bitsOf(SizeItems[id].dV),
+                                  unitOf(grid->Cells(2, row)), unitOf(SizeItems[id].asNowUnit)});
+        }
+    };
+    readGrid(sgPar1, Par1RowItem);
+    readGrid(sgAll, AllRowItem);
+    return shown;
+}
+
+void TSelvane_F::ForgetResults()
+{
+    for (CSIZEITEM &item : SizeItems)
+        item.Calculated = false;
+    for (CMOTORSPC &m : MotorSpecs)
+        m.Calculated = 0;
+    LastCalcInputs.reset();
+}
 
 void TSelvane_F::bbCalculateClick(TObject *)
 {
     // The calculation reads the cells: an edit left with text that is no number is undone first.
     CellEditExit(CellEdit);
+    ForgetResults();
     PageControl1->SetActivePageIndex(0);
     ResultLines.clear();
     for (auto &m : MotorSpecs) {
@@ -151,7 +207,10 @@ void TSelvane_F::bbCalculateClick(TObject *)
         n = fillSuggestions(*this);
         FillMotorGrid(true);
     } else {
+        // Only what this run computed stays in view.
         sgMotorRlt->SetRowCount(1);
+        FillMotorGrid(true);
+        ClearChart();
     }
 
     stRlt->SetCaption(GetMsg("Selvane_F", 58, "Suggest Maches : Total") + "  " + IntToStr(n) + " " +
@@ -166,6 +225,10 @@ void TSelvane_F::bbCalculateClick(TObject *)
     if (InputsRead) {
         restoreEnteredValues(*this);
         RefreshParamValues();
+    } else {
+        RefreshResultValues();
     }
+    if (ok)
+        LastCalcInputs = ReadInputsShown();
     PageControl1->SetActivePage(tsPar3);
 }

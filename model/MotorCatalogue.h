@@ -4,6 +4,18 @@
 
 #include <vector>
 
+// The per-candidate results in the order of the catalogue grid's result columns.
+enum MotorResult : unsigned {
+    ResultTrms,
+    ResultTA,
+    ResultTD,
+    ResultPr,
+    ResultEA,
+    ResultED,
+    ResultEE,
+    ResultER
+};
+
 // One motor and drive pair of the built-in catalogue MotorSpecs, with the results of the last
 // calculation for it. JM, Ttyp and Tmax hold the SI or the imperial copy, per TorqueUnitType.
 struct CMOTORSPC {
@@ -43,6 +55,9 @@ struct CMOTORSPC {
     double EDU = 0;
     double EDD = 0;
     double EDE = 0;
+    // Bit r: result r (MotorResult) was stored by the current calculation; the others are left
+    // from earlier ones and are not shown.
+    unsigned Calculated = 0;
     std::vector<AnsiString> Lines; // detail lines of the last calculation
     int TorqueUnitType = 0;
     AnsiString TorqueUnit;
@@ -54,6 +69,9 @@ struct CMOTORSPC {
     // jm in kg*m^2, ttyp and tmax in N*m, ec in J, regenW in W, maxRpm in rpm.
     CMOTORSPC(const AnsiString &model, const AnsiString &drive, int powerW, double jm, double ttyp,
               double tmax, double ec, double regenW, double maxRpm);
+
+    void MarkCalculated(MotorResult r) { Calculated |= 1u << r; }
+    bool IsCalculated(MotorResult r) const { return Calculated & (1u << r); }
 };
 
 extern CMOTORSPC MotorSpecs[43];

@@ -23,8 +23,9 @@ struct CSIZEITEM {
     AnsiString asUnit_MI;
     AnsiString asNowUnit; // unit shown now
     AnsiString Name;
-    int iErCode = 0;   // 0 untouched, 1 read, -1 the cell did not hold a number
-    int nUnitType = 0; // 1 SI, 2 imperial
+    int iErCode = 0;         // 0 untouched, 1 read, -1 the cell did not hold a number
+    int nUnitType = 0;       // 1 SI, 2 imperial
+    bool Calculated = false; // dV was stored by the current calculation: a result to show
 
     CSIZEITEM() = default;
     // Main table.

@@ -178,10 +178,15 @@ void TSelvane_F::DrawMotionProfile(double tA, double tE, double tD, double tR, d
     imgFig->Invalidate();
 }
 
-void TSelvane_F::ClearResults()
+void TSelvane_F::ClearChart()
 {
     clearPicture(imgFig);
     imgFig->Invalidate();
+}
+
+void TSelvane_F::ClearResults()
+{
+    ClearChart();
     // The total belongs to the matches cleared below.
     stRlt->SetCaption("");
     moRlt->Lines.Clear();

@@ -23,10 +23,17 @@ bool isValidId(int id)
     return id >= 0 && id < 62;
 }
 
-void putParamRow(TStringGrid *grid, int row, const CSIZEITEM &item, const AnsiString &symbol)
+// A result shows only when the last calculation computed it.
+AnsiString resultText(const CSIZEITEM &item)
+{
+    return item.Calculated ? FloatToStr(item.dV) : AnsiString();
+}
+
+void putParamRow(TStringGrid *grid, int row, const CSIZEITEM &item, const AnsiString &symbol,
+                 const AnsiString &value)
 {
     grid->SetCells(0, row, symbol);
-    grid->SetCells(1, row, FloatToStr(item.dV));
+    grid->SetCells(1, row, value);
     grid->SetCells(2, row, item.asNowUnit);
     grid->SetCells(3, row, item.Name);
 }
@@ -55,16 +62,18 @@ std::vector<AnsiString> unitsOfList(AnsiString list)
     return units;
 }
 
-// Rotary table: travel per revolution, stroke and speed are angles while it is shown.
+// Rotary table: travel per revolution (and per pulse), stroke and speed are angles while it is
+// shown.
 void relabelForRotaryTable(int unitType)
 {
     SizeItems[0].Name = GetMsg("Selvane_F", 50, "馬達旋轉一圈平台轉動角度");
     SizeItems[5].Name = GetMsg("Selvane_F", 51, "單一行程轉動角度");
     SizeItems[4].Name = GetMsg("Selvane_F", 52, "平台轉動速度");
     SizeItems[0].asUnit_SI = SizeItems[0].asUnit_MI = "[deg]";
+    SizeItems[1].asUnit_SI = SizeItems[1].asUnit_MI = "[deg/pulse]";
     SizeItems[5].asUnit_SI = SizeItems[5].asUnit_MI = "[deg]";
     SizeItems[4].asUnit_SI = SizeItems[4].asUnit_MI = "[deg/min]";
-    for (int id : {0, 5, 4})
+    for (int id : {0, 1, 5, 4})
         SetParamUnitSystem(SizeItems[id], unitType);
 }
 
@@ -75,11 +84,13 @@ void relabelForLinearTravel(int unitType)
     SizeItems[4].Name = GetMsg("Selvane_F", 56, "平台移動速度");
     SizeItems[0].asUnit_SI = "[m/rev]";
     SizeItems[0].asUnit_MI = "[ft/rev]";
+    SizeItems[1].asUnit_SI = "[m/pulse]";
+    SizeItems[1].asUnit_MI = "[ft/pulse]";
     SizeItems[5].asUnit_SI = "[mm][cm]";
     SizeItems[5].asUnit_MI = "[inch]";
     SizeItems[4].asUnit_SI = "[m/min][m/sec][cm/min][cm/sec]";
     SizeItems[4].asUnit_MI = "[ft/min]";
-    for (int id : {0, 5, 4})
+    for (int id : {0, 1, 5, 4})
         SetParamUnitSystem(SizeItems[id], unitType);
 }
 
@@ -162,19 +173,19 @@ void TSelvane_F::FillParamGrids(int k)
             AnsiString symbol = item.Abbr;
             if (id >= 9 && id <= 13)
                 symbol = GetMsg("ABB", 1000 + id, item.Abbr);
-            putParamRow(sgPar1, r, item, symbol);
+            putParamRow(sgPar1, r, item, symbol, FloatToStr(item.dV));
         }
         if (result) {
             const int r = Par3Rows + 1;
             Par3RowItem[r] = id;
             ++Par3Rows;
-            putParamRow(sgPar3, r, item, item.Abbr);
+            putParamRow(sgPar3, r, item, item.Abbr, resultText(item));
         }
         if (!input && !result) {
             const int r = AllRows + 1;
             AllRowItem[r] = id;
             ++AllRows;
-            putParamRow(sgAll, r, item, item.Abbr);
+            putParamRow(sgAll, r, item, item.Abbr, FloatToStr(item.dV));
         }
     }
     GridsReady = true;
@@ -194,9 +205,14 @@ void TSelvane_F::RefreshParamValues()
     for (int r = 1; r <= AllRows; ++r)
         if (isValidId(AllRowItem[r]))
             sgAll->SetCells(1, r, FloatToStr(SizeItems[AllRowItem[r]].dV));
+    RefreshResultValues();
+}
+
+void TSelvane_F::RefreshResultValues()
+{
     for (int r = 1; r < sgPar3->RowCount() && r <= Par3Rows; ++r)
         if (isValidId(Par3RowItem[r]))
-            sgPar3->SetCells(1, r, FloatToStr(SizeItems[Par3RowItem[r]].dV));
+            sgPar3->SetCells(1, r, resultText(SizeItems[Par3RowItem[r]]));
 }
 
 void TSelvane_F::ConvertToCalcUnits()

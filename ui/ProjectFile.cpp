@@ -136,6 +136,8 @@ void TSelvane_F::tbOpenClick(TObject *)
         const TMemIniFile ini(fileName, IniEncoding::Big5ByLine, ReadFileBytes(fileName));
         const ProjectHeader header = readHeader(ini);
 
+        // The results on screen belong to the inputs that the file replaces.
+        ForgetResults();
         pcModPic->SetActivePageIndex(header.mode);
         UnitType = header.unitType;
         FillDensityGrid();
@@ -168,7 +170,7 @@ void TSelvane_F::tbOpenClick(TObject *)
         // resets their units; the file's units for them win.
         if (header.mode != 3) {
             bool restored = false;
-            for (int id : {0, 4, 5})
+            for (int id : {0, 1, 4, 5})
                 if (SizeItems[id].asNowUnit != fileUnits[id]) {
                     SizeItems[id].asNowUnit = fileUnits[id];
                     restored = true;

@@ -50,6 +50,13 @@ void TSelvane_F::WriteReportLine(std::FILE *file, const AnsiString &text)
 void TSelvane_F::tbSaveRltClick(TObject *)
 {
     CellEditExit(CellEdit); // an edit left with text that is no number is undone before reporting
+    // A report is the record of one calculation: its results with the inputs they came from.
+    if (!LastCalcInputs || !(*LastCalcInputs == ReadInputsShown())) {
+        ShowMessage(
+            GetMsg("Selvane_F", 162,
+                   "The inputs changed after the last calculation. Press Calculate, then save the result."));
+        return;
+    }
     TSelvane_Actions_F *choice = Selvane_Actions_F;
     if (choice->ShowModal() != mrOk)
         return;

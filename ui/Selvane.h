@@ -8,7 +8,9 @@
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 // The main window: mechanism pictures, parameter grids, the Calculate command and its results.
@@ -70,6 +72,7 @@ class TSelvane_F : public TForm
     // Parameter grids and in-cell editing.
     void FillParamGrids(int k);
     void RefreshParamValues();
+    void RefreshResultValues(); // the value column of sgPar3
     void ConvertToCalcUnits();
     void sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &CanSelect);
     void sgPar1TopLeftChanged(TObject *Sender);
@@ -110,9 +113,30 @@ class TSelvane_F : public TForm
     bool CalcElevator();
     void bbCalculateClick(TObject *Sender);
     bool InputsRead = false; // the input cells of this Calculate were all numbers
+    // No result stays in view as calculated: the result grid and the catalogue's result columns
+    // are empty until the next calculation stores new ones, and Save Result waits for it.
+    void ForgetResults();
+    // The inputs as a calculation reads them (value and unit cells of sgPar1 and sgAll, with their
+    // records) and as the report writes them; equal when nothing a calculation reads has changed,
+    // the same value typed again included.
+    struct InputRow {
+        int id;
+        bool cellIsNumber;
+        std::uint64_t cell, value; // bits of the doubles
+        AnsiString cellUnit, unit;
+        bool operator==(const InputRow &o) const;
+    };
+    struct InputsShown {
+        int mechanism, unitType;
+        std::vector<InputRow> rows;
+        bool operator==(const InputsShown &o) const;
+    };
+    InputsShown ReadInputsShown() const;
+    std::optional<InputsShown> LastCalcInputs; // of the last successful calculation, if still current
 
     // Chart.
     void DrawMotionProfile(double tA, double tE, double tD, double tR, double tS);
+    void ClearChart(); // the empty plot area
     void ClearResults();
 
     // Files.

@@ -19,6 +19,9 @@ const double kDensityToImperial = 3.609485462555e-05;
 
 void switchUnitSystem(TSelvane_F &f, int unitType)
 {
+    // The values are not converted: results computed in the other system would read as this one's.
+    if (unitType != f.UnitType)
+        f.ForgetResults();
     f.UnitType = unitType;
     f.FillDensityGrid();
     for (CSIZEITEM &item : SizeItems)
@@ -93,9 +96,14 @@ void TSelvane_F::FillMotorGrid(bool withResults)
         setNumber(sgMotor, 7, row, m.MaxRpm);
         if (!withResults)
             continue;
+        // In column order (MotorResult); only what the last calculation computed is shown.
         const double results[8] = {m.Trms, m.TA, m.TD, m.Pr, m.EA, m.ED, m.EE, m.ER};
-        for (int c = 0; c < 8; ++c)
-            setNumber(sgMotor, 8 + c, row, results[c]);
+        for (int c = 0; c < 8; ++c) {
+            if (m.IsCalculated(static_cast<MotorResult>(c)))
+                setNumber(sgMotor, 8 + c, row, results[c]);
+            else
+                sgMotor->SetCells(8 + c, row, "");
+        }
     }
 }
 

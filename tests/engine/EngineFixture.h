@@ -4,6 +4,9 @@
 
 #include "model/Tables.h"
 
+#include <QColor>
+#include <QImage>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -66,6 +69,14 @@ class EngineTest : public MainWindowTest
         return row > 0 ? w->sgPar3->Cells(1, row) : AnsiString("<no row " + symbol + ">");
     }
     std::vector<AnsiString> memo() const { return LinesOf(w->moRlt); }
+    // The chart shows a calculation's profile (its speed axis), or the empty plot area.
+    bool chartDrawn() const { return chartPixel() == QColor(0, 0, 0); }
+    bool chartEmpty() const { return chartPixel() == QColor(219, 232, 221); }
+    QColor chartPixel() const
+    {
+        const QImage *picture = w->imgFig->Bitmap();
+        return picture ? picture->pixelColor(50, 100) : QColor();
+    }
     // Suggested matches as "drive model power JM Ttyp EC note" rows.
     std::vector<AnsiString> suggestions() const
     {

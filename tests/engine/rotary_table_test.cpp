@@ -162,7 +162,7 @@ TEST_F(RotaryTableTest, IndexingTableInImperial)
     };
     EXPECT_EQ(suggestions(), expected);
     EXPECT_TRUE(contains(memo(), "  TL  = μ x ( MT + ML) x DF/2 x 1/RN x 1/η = 0.0529411764705882(lb*ft)"));
-    EXPECT_TRUE(contains(memo(), "  ΔP = ΔS / 10000= 0.0036(ft/pulse)"));
+    EXPECT_TRUE(contains(memo(), "  ΔP = ΔS / 10000= 0.0036(deg/pulse)"));
 }
 
 TEST_F(RotaryTableTest, ProcessMemoAndResultLog)
@@ -175,7 +175,7 @@ TEST_F(RotaryTableTest, ProcessMemoAndResultLog)
         Rule,
         "1. 馬達選轉一圈導螺桿前進距離",
         "  ΔS = 360 x 1/RN = 36(deg)",
-        "  ΔP = ΔS / 10000= 0.0036(m/pulse)",
+        "  ΔP = ΔS / 10000= 0.0036(deg/pulse)",
         Rule,
         "2. 加減速度時間計算",
         "  tR = 3 / KP = 0.0428571428571429 (s)",

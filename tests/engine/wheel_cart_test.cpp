@@ -276,7 +276,7 @@ TEST_F(WheelCartTest, FaultsEndInTheMechanismsBox)
         EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
         EXPECT_EQ(input(c.symbol), FloatToStr(StrToFloat(c.text)));
     }
-    EXPECT_EQ(w->imgFig->Bitmap(), nullptr);
+    EXPECT_TRUE(chartEmpty());
     reset();
     setInput("1/RN", "0.1");
     calculate();

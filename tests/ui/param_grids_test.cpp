@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, HiddenMechanismComboTurnsThePicturePage)
 
 struct RotaryCase {
     bool imperial;
-    const char *travelUnit, *strokeUnit, *speedUnit;
+    const char *travelUnit, *pulseUnit, *strokeUnit, *speedUnit;
 };
 
 void PrintTo(const RotaryCase &c, std::ostream *os)
@@ -156,6 +156,7 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
         ASSERT_GT(v, 0);
         ASSERT_GT(travel, 0);
         EXPECT_EQ(w->sgPar3->Cells(2, travel), "(deg)");
+        EXPECT_EQ(w->sgPar3->Cells(2, RowOfSymbol(w->sgPar3, "ΔP")), "(deg/pulse)"); // ΔS / 10000
         EXPECT_EQ(w->sgPar3->Cells(3, travel), "馬達旋轉一圈平台轉動角度");
         EXPECT_EQ(w->sgPar1->Cells(2, s), "(deg)");
         EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程轉動角度");
@@ -173,6 +174,7 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
     const int travel = RowOfSymbol(w->sgPar3, "ΔS");
     EXPECT_EQ(w->sgPar3->Cells(2, travel), c.travelUnit);
     EXPECT_EQ(w->sgPar3->Cells(3, travel), "馬達旋轉一圈螺桿前進距離");
+    EXPECT_EQ(w->sgPar3->Cells(2, RowOfSymbol(w->sgPar3, "ΔP")), c.pulseUnit);
     EXPECT_EQ(w->sgPar1->Cells(2, s), c.strokeUnit);
     EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程移動距離");
     EXPECT_EQ(w->sgPar1->Cells(2, v), c.speedUnit);
@@ -186,8 +188,8 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
 
 // The table is left in the system it was entered in (the loop switches there and back).
 INSTANTIATE_TEST_SUITE_P(BothUnitSystems, RotaryRelabelling,
-                         ::testing::Values(RotaryCase{false, "(m/rev)", "(mm)", "(m/min)"},
-                                           RotaryCase{true, "(ft/rev)", "(inch)", "(ft/min)"}));
+                         ::testing::Values(RotaryCase{false, "(m/rev)", "(m/pulse)", "(mm)", "(m/min)"},
+                                           RotaryCase{true, "(ft/rev)", "(ft/pulse)", "(inch)", "(ft/min)"}));
 
 TEST_F(MainWindowTest, ValueEditorLiesOverTheValueCell)
 {

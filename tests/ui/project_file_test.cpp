@@ -180,6 +180,7 @@ TEST_F(ProjectFileTest, LoadingAwayFromTheRotaryTableKeepsTheFileUnits)
 {
     const std::string path = dir.filePath("screw.siz");
     SizeItems[0].asNowUnit = "m/rev";
+    SizeItems[1].asNowUnit = "m/pulse";
     SizeItems[4].asNowUnit = "cm/sec";
     SizeItems[5].asNowUnit = "cm";
     save(path);
@@ -190,6 +191,7 @@ TEST_F(ProjectFileTest, LoadingAwayFromTheRotaryTableKeepsTheFileUnits)
 
     EXPECT_EQ(w->pcModPic->ActivePageIndex(), 0);
     EXPECT_EQ(SizeItems[0].asNowUnit, "m/rev");
+    EXPECT_EQ(SizeItems[1].asNowUnit, "m/pulse");
     EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
     EXPECT_EQ(SizeItems[5].asNowUnit, "cm");
     EXPECT_EQ(SizeItems[5].asUnit, "[mm][cm]");

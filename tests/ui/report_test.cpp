@@ -1,3 +1,4 @@
+#include "GridDriving.h"
 #include "MainWindowFixture.h"
 #include "TestSupport.h"
 
@@ -74,12 +75,19 @@ Lines splitCrLf(const std::string &bytes)
 class ReportTest : public MainWindowTest
 {
   protected:
+    // A report needs a calculation of the inputs shown: the default ball screw's, unless false.
+    // Its matches are taken away; a test puts in the rows it needs.
+    virtual bool CalculateFirst() const { return true; }
     void SetUp() override
     {
         MainWindowTest::SetUp();
         d = Selvane_Actions_F;
         path = dir.filePath("report.txt");
         w->stModeName->SetCaption(modeName);
+        if (CalculateFirst()) {
+            w->bbCalculate->Click();
+            w->sgMotorRlt->SetRowCount(1);
+        }
     }
     // Runs Save Result; choose() sets the dialog's boxes before OK.
     void saveReport(const std::function<void(TSelvane_Actions_F *)> &choose, const std::string &file)
@@ -199,6 +207,9 @@ TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
     SizeItems[2].asNowUnit = "公斤";
     SizeItems[2].Name = "減速比";
     SizeItems[9].dV = 7800;
+    w->Activate(); // the grids show the tables again
+    w->bbCalculate->Click();
+    w->sgMotorRlt->SetRowCount(1);
     saveReport([](TSelvane_Actions_F *a) { only(a, true, false, true, false, false); }, path);
     const Lines lines = splitCrLf(readFileBytes(path));
 
@@ -216,8 +227,9 @@ TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
     Lines expectedResults = frame(3, "計算結果參數");
     EXPECT_EQ(Lines(lines.begin() + 26, lines.begin() + 33), expectedResults);
     // Results of the ball screw in id order: ΔS, ΔP, NV, tE, tR, tM, tP, JF, JB, JL, TL.
-    EXPECT_EQ(lines[33], "  ΔS    = 5         [(m/rev)   ]馬達旋轉一圈螺桿前進距離");
-    EXPECT_EQ(lines[43], "  TL    = 0.225     [(N.m)     ]摩擦力與外力等效於馬達力矩");
+    // ΔS = 5 mm x 1234567890123, TL = 10 kg x 0.1 x 9.8 x ΔS / 2π / 0.85.
+    EXPECT_EQ(lines[33], "  ΔS    = 6172839450.615[(m/rev)   ]馬達旋轉一圈螺桿前進距離");
+    EXPECT_EQ(lines[43], "  TL    = 11326931214.688[(N.m)     ]摩擦力與外力等效於馬達力矩");
 }
 
 TEST_F(ReportTest, AnsweringNoLeavesTheFileAndYesEmptiesItFirst)
@@ -329,6 +341,106 @@ TEST_F(ReportTest, FailedWriteLeavesTheOldReportWholeAndNoTemporaryFile)
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+// A report is written only for the inputs that its last successful calculation read.
+class SaveResultTest : public ReportTest
+{
+  protected:
+    bool CalculateFirst() const override { return false; }
+};
+
+TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
+{
+    const AnsiString refusal =
+        "The inputs changed after the last calculation. Press Calculate, then save the result.";
+    const std::string project = dir.filePath("case.siz");
+    auto type = [&](const char *symbol, const char *text) {
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, RowOfSymbol(w->sgPar1, symbol)));
+        TypeText(w->CellEdit, text);
+    };
+    struct Case {
+        const char *name;
+        std::function<void()> change;
+        bool writes;
+    };
+    const Case cases[] = {
+        {"nothing changed", [] {}, true},
+        {"a value typed", [&] { type("ML", "50"); }, false},
+        {"the same value typed again", [&] { type("ML", "5.0"); }, true},
+        {"another unit picked",
+         [&] {
+             ASSERT_TRUE(w->sgPar1->UserSelectCell(2, RowOfSymbol(w->sgPar1, "S")));
+             w->CellUnitCombo->UserSelect(1); // cm
+         },
+         false},
+        {"a density put in",
+         [&] {
+             ASSERT_TRUE(w->sgDensity->UserSelectCell(1, 4));
+             w->bbReplace->Click();
+         },
+         false},
+        {"another mechanism", [&] { w->pcModPic->UserSelect(5); }, false},
+        {"another mechanism and back",
+         [&] {
+             w->pcModPic->UserSelect(5);
+             w->pcModPic->UserSelect(0);
+         },
+         true},
+        {"the other unit system", [&] { w->tbMI->Click(); }, false},
+        {"the other unit system and back",
+         [&] {
+             w->tbMI->Click();
+             w->tbSI->Click();
+         },
+         false},
+        {"a failed calculation in between",
+         [&] {
+             type("V", "0");
+             w->bbCalculate->Click();
+             type("V", "10");
+         },
+         false},
+        {"a project opened",
+         [&] {
+             AnswerNextFileDialog(project);
+             w->tbSave->Click();
+             AnswerNextFileDialog(project);
+             w->tbOpen->Click();
+         },
+         false},
+    };
+
+    w->tbSaveRlt->Click(); // before any calculation
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refusal});
+    EXPECT_FALSE(fileExists(path));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        InitParamAndMotorTables();
+        w->pcModPic->UserSelect(0);
+        w->tbSI->Click();
+        w->bbCalculate->Click();
+        c.change();
+        messages.clear();
+        if (c.writes) {
+            saveReport(
+                [](TSelvane_Actions_F *a) {
+                    only(a, false, false, false, false, false);
+                    for (TCheckBox *box : a->SuggestBoxes)
+                        box->SetChecked(false);
+                    for (TCheckBox *box : a->DetailBoxes)
+                        box->SetChecked(false);
+                },
+                path);
+            EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
+            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Save File OK!"});
+            std::filesystem::remove(path);
+        } else {
+            w->tbSaveRlt->Click();
+            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refusal});
+            EXPECT_FALSE(fileExists(path));
+        }
+    }
+}
+
 class ReportTextsTest : public ReportTest
 {
   protected:
@@ -337,6 +449,7 @@ class ReportTextsTest : public ReportTest
 
 TEST_F(ReportTextsTest, TitlesAndSuccessComeFromMessageIni)
 {
+    w->moRlt->Lines.Clear();
     saveReport([](TSelvane_Actions_F *a) { only(a, false, true, false, true, true); }, path);
     const Lines lines = splitCrLf(readFileBytes(path));
     ASSERT_EQ(lines.size(), 22u);

@@ -64,8 +64,9 @@ TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
               (std::vector<AnsiString>{"", "馬達", "瓦特數(W)", "JM 額定慣量(Kg.m^2)", "Ttyp 額定扭矩(N.m)",
                                        "Tmax 最大扭矩(N.m)", "EP 電容儲存能量(J)", "最高轉速(rpm)", "Trms",
                                        "TA", "TD", "Pr", "EA", "ED", "EE", "ER"}));
+    // No calculation yet: no results.
     EXPECT_EQ(Row(g, 1), (std::vector<AnsiString>{"Kelo-P", "Pemra-0100-50", "100", "3E-6", "0.318", "0.95",
-                                                  "3", "5000", "0", "0", "0", "0", "0", "0", "0", "0"}));
+                                                  "3", "5000", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(Column(g, 0, 1, 43).back(), "Kelo-T");
     EXPECT_EQ(Row(g, 43)[5], "71.62");
 
@@ -83,16 +84,73 @@ TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
     EXPECT_EQ(g->Cells(6, 43), "28");
     EXPECT_EQ(MotorSpecs[0].TorqueNowUnit, "(lb.ft)");
 
-    MotorSpecs[2].Trms = 1.25;
-    MotorSpecs[2].ER = -3.5;
     w->tbSI->Click();
     EXPECT_EQ(g->Cells(3, 0), "JM 額定慣量(Kg.m^2)");
     EXPECT_EQ(g->Cells(3, 1), "3E-6");
-    EXPECT_EQ(g->Cells(8, 3), "1.25");
-    EXPECT_EQ(g->Cells(15, 3), "-3.5");
 
     w->FillMotorGrid(false);
     EXPECT_EQ(g->ColCount(), 8);
+}
+
+// Result cells of the catalogue and the result grid hold only what the last calculation computed,
+// in the unit system it computed them in.
+TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
+{
+    TStringGrid *g = w->sgMotor;
+    const int ml = RowOfSymbol(w->sgPar1, "ML");
+    // Per row: the eight result cells are filled, or all empty.
+    auto shown = [&](int record) {
+        int filled = 0;
+        for (int c = 8; c < 16; ++c)
+            filled += !g->Cells(c, record + 1).empty();
+        EXPECT_TRUE(filled == 0 || filled == 8) << record;
+        return filled == 8;
+    };
+    // The candidates of the steps that compute them: those with a TA line in their details.
+    auto candidate = [](int record) {
+        for (const AnsiString &line : MotorSpecs[record].Lines)
+            if (line.find(" TA = ") != AnsiString::npos)
+                return true;
+        return false;
+    };
+    const int hundredWatt[] = {0, 11, 26};
+
+    w->bbCalculate->Click();
+    for (int r : hundredWatt)
+        EXPECT_TRUE(shown(r)) << r;
+    // 100 kg more: JL/15 rises above the 100 W rotors, so they are no longer candidates.
+    w->sgPar1->SetCells(1, ml, "100");
+    w->bbCalculate->Click();
+    int candidates = 0;
+    for (int r = 0; r < 43; ++r) {
+        EXPECT_EQ(shown(r), candidate(r)) << r;
+        if (!candidate(r))
+            continue;
+        ++candidates;
+        EXPECT_EQ(g->Cells(8, r + 1), FloatToStr(MotorSpecs[r].Trms)) << r;
+        EXPECT_EQ(g->Cells(9, r + 1), FloatToStr(MotorSpecs[r].TA)) << r;
+    }
+    EXPECT_GT(candidates, 0);
+    for (int r : hundredWatt)
+        EXPECT_FALSE(shown(r)) << r;
+    EXPECT_EQ(w->sgPar3->Cells(1, RowOfSymbol(w->sgPar3, "NV")), "2000"); // 10 m/min over 5 mm
+
+    // Pressing the active system again keeps them; the other system empties them until the next
+    // calculation, and so does coming back; the inputs stay as typed.
+    w->tbSI->Click();
+    EXPECT_TRUE(shown(1));
+    for (TToolButton *button : {w->tbMI, w->tbSI}) {
+        button->Click();
+        SCOPED_TRACE(w->UnitType);
+        for (int r = 0; r < 43; ++r)
+            EXPECT_FALSE(shown(r)) << r;
+        for (int r = 1; r < w->sgPar3->RowCount(); ++r)
+            EXPECT_EQ(w->sgPar3->Cells(1, r), "") << w->sgPar3->Cells(0, r);
+        EXPECT_EQ(w->sgPar1->Cells(1, ml), "100");
+    }
+    w->bbCalculate->Click();
+    EXPECT_TRUE(shown(1));
+    EXPECT_EQ(g->Cells(8, 0), "Trms");
 }
 
 TEST_F(MainWindowTest, DensityColumnFollowsTheUnitSystemExactly)
