@@ -192,8 +192,14 @@ TEST_F(MainWindowTest, ReplaceWithoutAChosenMaterialReportsAndChangesNothing)
     const int row = RowOfSymbol(w->sgPar1, "ρ");
     w->bbReplace->Click();
     EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'' is not a valid floating point value."});
-    EXPECT_EQ(w->sgPar1->Cells(1, row), "0.02266");
-    EXPECT_EQ(SizeItems[9].dV, 0.02266);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "7870");
+    EXPECT_EQ(SizeItems[9].dV, 7870);
+    // The default is iron, exactly as Replace puts it.
+    ASSERT_TRUE(w->sgDensity->UserSelectCell(1, 12));
+    ASSERT_EQ(w->sgDensity->Cells(0, 12), "鐵[iron]");
+    w->bbReplace->Click();
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "7870");
+    EXPECT_EQ(SizeItems[9].dV, 7870);
 }
 
 TEST(MatchLookup, SeriesAndModelMustBothAgree)
