@@ -19,6 +19,45 @@ bool isParamId(int id)
     return id >= 0 && id < ParamCount;
 }
 
+// What a physically possible input must be; the signed inputs (V, S, F, FP, θ) have no rule.
+enum class Bound { None, NonNegative, Efficiency };
+// Ratios, density, μ, times, masses, lengths and diameters, inertias, counts: 0 or more.
+constexpr Param NonNegatives[] = {RN, RM, rho, mu, tA, tD, tS, ML, MT, MC,  MW, MB, PB, LS,  LG, LB, DB,
+                                  DG, DI, DF,  DT, DO, DP, DR, DS, DL, JRO, JR, JC, JS, JLI, WN, WRN};
+// Efficiencies: above 0 and at most 1.
+constexpr Param Efficiencies[] = {eta, etam};
+
+Bound boundOf(const CSIZEITEM &item)
+{
+    for (Param p : Efficiencies)
+        if (&p.item() == &item)
+            return Bound::Efficiency;
+    for (Param p : NonNegatives)
+        if (&p.item() == &item)
+            return Bound::NonNegative;
+    return Bound::None;
+}
+
+// The inputs of mechanism index k that break their rule, in id order, as lines "symbol  description:
+// must be ...", judged on the values as entered. 1/RM and ηm are no mechanism's input rows, yet every
+// calculation reads them.
+std::vector<AnsiString> impossibleInputs(const Calc &c, int k)
+{
+    std::vector<AnsiString> lines;
+    for (const CSIZEITEM &item : SizeItems) {
+        const bool read = &item == &RM.item() || &item == &etam.item() ||
+                          (k >= 0 && k < 7 && (item.FModel & (1 << (k + 1))) != 0);
+        const Bound bound = read ? boundOf(item) : Bound::None;
+        const double v = item.dV; // written so that a NaN fails as well; -0 counts as 0
+        if (bound == Bound::NonNegative && !(v >= 0))
+            lines.push_back(c.text(item.Abbr, "  ", item.Name, ": ", Msg{164, "must be 0 or more"}));
+        else if (bound == Bound::Efficiency && !(v > 0 && v <= 1))
+            lines.push_back(
+                c.text(item.Abbr, "  ", item.Name, ": ", Msg{165, "must be above 0 and at most 1"}));
+    }
+    return lines;
+}
+
 } // namespace
 
 bool MotionTimes(const Calc &c, int id)
@@ -145,6 +184,18 @@ bool TSelvane_F::ReadCalcInputs()
     readGrid(sgAll, AllRowItem);
     if (errors > 0) {
         LogLine(10, c.text(inputError, Msg{93, " Please Check again!"}));
+        return false;
+    }
+    // Numbers that no machine can have stop the calculation as bad text does, with one box.
+    const std::vector<AnsiString> impossible = engine::impossibleInputs(c, cbModel->ItemIndex());
+    if (!impossible.empty()) {
+        AnsiString text = c.text(Msg{163, "Calculation stopped, these inputs are not physically possible:"});
+        LogLine(10, text);
+        for (const AnsiString &line : impossible) {
+            LogLine(10, line);
+            text += "\n" + line;
+        }
+        c.show(text);
         return false;
     }
 

@@ -10,7 +10,7 @@ void InitInertiaTable()
     InertiaItems[0] = CSIZEITEM(0, 0, 0, 224, 0, "I", 0, "[Kg*m^2]", "慣量");
     InertiaItems[1] = CSIZEITEM(1, 0, 6, 0, 0, "m", 3, "[Kg]", "重量");
     InertiaItems[2] = CSIZEITEM(2, 24, 24, 0, 6, "L", 2, "[m]", "長度");
-    InertiaItems[3] = CSIZEITEM(3, 24, 24, 0, 230, "ρ", 1, "[Kg/m^3]", "比重");
+    InertiaItems[3] = CSIZEITEM(3, 24, 24, 0, 230, "ρ", 7870, "[Kg/m^3]", "比重");
     InertiaItems[4] = CSIZEITEM(4, 30, 30, 0, 6, "R0", 6, "[m]", "外徑");
     InertiaItems[5] = CSIZEITEM(5, 20, 20, 0, 4, "RI", 5, "[m]", "內徑");
     InertiaItems[6] = CSIZEITEM(6, 0, 224, 0, 224, "D1", 6, "[m]", "傳動端齒輪直徑");

@@ -12,6 +12,8 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 AnsiString TSelvane_Inertia_F::PictureFolder;
 
@@ -52,6 +54,72 @@ bool inShape(short mask, int shape)
 AnsiString value(InertiaEntry e)
 {
     return FloatToStr(InertiaItems[e].dV);
+}
+
+// The entries that the inertia formula, or the mass formula, of a shape writes.
+std::vector<InertiaEntry> inertiaResults(int shape)
+{
+    if (shape >= 4)
+        return {EntryI1, EntryI2, EntryI};
+    return {EntryI};
+}
+std::vector<InertiaEntry> massResults(int shape)
+{
+    if (shape == 0 || shape == 1)
+        return {EntryM};
+    if (shape >= 4)
+        return {EntryM1, EntryM2};
+    return {};
+}
+
+// A mass or inertia that no body has: negative or not finite.
+bool anyImpossible(const std::vector<InertiaEntry> &entries)
+{
+    return std::any_of(entries.begin(), entries.end(), [](InertiaEntry e) {
+        return !(InertiaItems[e].dV >= 0 && std::isfinite(InertiaItems[e].dV));
+    });
+}
+
+bool innerOverOuter(int shape)
+{
+    return (shape == 1 || shape == 3) && InertiaItems[EntryRI].dV > InertiaItems[EntryR0].dV;
+}
+
+// Why a shape's mass or inertia came out negative: an inner radius over the outer one, and every
+// other negative value of the shape.
+AnsiString refusalText(int shape, const std::vector<InertiaEntry> &written)
+{
+    AnsiString text = GetMsg(Section, 36, "No result: the mass or the inertia comes out negative.");
+    const CSIZEITEM &RI = InertiaItems[EntryRI], &R0 = InertiaItems[EntryR0];
+    if (innerOverOuter(shape))
+        text += "\n" + RI.Name + " (RI) " + GetMsg(Section, 37, "is larger than") + " " + R0.Name + " (R0)";
+    AnsiString negatives;
+    for (int i = 0; i < InertiaEntryCount; ++i) {
+        const CSIZEITEM &item = InertiaItems[i];
+        const bool result = std::find(written.begin(), written.end(), i) != written.end();
+        if (!result && inShape(static_cast<short>(item.FModel | item.FModel2 | item.FModelM), shape) &&
+            item.dV < 0)
+            negatives += " " + item.Abbr + " (" + item.Name + ")";
+    }
+    if (!negatives.empty())
+        text += "\n" + GetMsg(Section, 38, "Negative:") + negatives;
+    return text;
+}
+
+// Runs a formula that writes the entries given. False, with the cause shown, when it faults (a zero
+// G2 or D2, a value out of range: what it stored before stays) or what it wrote is no body's.
+bool runFormula(void (*formula)(), const std::vector<InertiaEntry> &written, int shape)
+{
+    try {
+        formula();
+    } catch (const EMathError &e) {
+        Application->ShowException(e);
+        return false;
+    }
+    if (!anyImpossible(written))
+        return true;
+    ShowMessage(refusalText(shape, written));
+    return false;
 }
 
 AnsiString formulaText(int shape)
@@ -272,6 +340,10 @@ void TSelvane_Inertia_F::RefreshGrids()
     default:
         break;
     }
+    if (refused_) {
+        stMrlt->SetCaption("");
+        stIrlt->SetCaption("");
+    }
 
     for (TStringGrid *g : {sgWeight, sgInertia})
         for (int c = 0; c < g->ColCount(); ++c)
@@ -324,10 +396,6 @@ void TSelvane_Inertia_F::sgInertiaSelectCell(TObject *Sender, int ACol, int ARow
         // Typing replaces the value, as when an edit box is entered.
         edValue->LineEdit()->selectAll();
     }
-
-    const int shape = cbMode->ItemIndex();
-    if ((shape == 1 || shape == 3) && InertiaItems[EntryRI].dV > InertiaItems[EntryR0].dV)
-        ShowMessage(InertiaItems[EntryRI].Name + " !> " + InertiaItems[EntryR0].Name);
 }
 
 void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
@@ -417,19 +485,26 @@ void TSelvane_Inertia_F::cbCalWeightClick(TObject *)
 void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
 {
     edValueExit(edValue);
-    switch (cbMode->ItemIndex()) {
+    const int shape = cbMode->ItemIndex();
+    void (*formula)() = nullptr;
+    if (shape == 0)
+        formula = storeSolidCylinderMass;
+    else if (shape == 1)
+        formula = storeHollowCylinderMass;
+    else if (shape >= 4 && shape <= 6)
+        formula = storeWheelMasses;
+    if (formula && !runFormula(formula, massResults(shape), shape)) {
+        showNoResult();
+        return;
+    }
+    switch (shape) {
     case 0:
-        storeSolidCylinderMass();
-        stMrlt->SetCaption(" m=" + value(EntryM));
-        break;
     case 1:
-        storeHollowCylinderMass();
         stMrlt->SetCaption(" m=" + value(EntryM));
         break;
     case 4:
     case 5:
     case 6:
-        storeWheelMasses();
         stMrlt->SetCaption(" m1=" + value(EntryM1) + "\n m2=" + value(EntryM2));
         break;
     default:
@@ -441,36 +516,49 @@ void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
 void TSelvane_Inertia_F::bbCalClick(TObject *)
 {
     edValueExit(edValue);
-    // A fault (a zero G2 or D2, a value out of range) is reported here and keeps the last result, so
-    // that a shape change or an activation goes on with the grids and the density list.
-    try {
-        switch (cbMode->ItemIndex()) {
-        case 0:
-            CalcInertiaSolidCylinder();
-            break;
-        case 1:
-            CalcInertiaHollowCylinder();
-            break;
-        case 2:
-            CalcInertiaCone();
-            break;
-        case 3:
-            CalcInertiaTruncatedCone();
-            break;
-        case 4:
-        case 6:
-            CalcInertiaGearPair();
-            break;
-        case 5:
-            CalcInertiaWheelPair();
-            break;
-        default:
-            break;
-        }
-    } catch (const EMathError &e) {
-        Application->ShowException(e);
+    const int shape = cbMode->ItemIndex();
+    void (*formula)() = nullptr;
+    switch (shape) {
+    case 0:
+        formula = CalcInertiaSolidCylinder;
+        break;
+    case 1:
+        formula = CalcInertiaHollowCylinder;
+        break;
+    case 2:
+        formula = CalcInertiaCone;
+        break;
+    case 3:
+        formula = CalcInertiaTruncatedCone;
+        break;
+    case 4:
+    case 6:
+        formula = CalcInertiaGearPair;
+        break;
+    case 5:
+        formula = CalcInertiaWheelPair;
+        break;
+    default:
+        break;
+    }
+    // A refused calculation neither shows nor hands over a result; a shape change or an activation
+    // goes on with the grids and the density list.
+    if (formula && !runFormula(formula, inertiaResults(shape), shape)) {
+        showNoResult();
         return;
     }
+    refused_ = false;
+    bbReplace->SetEnabled(true);
     RefreshGrids();
     edValue->Hide();
+    if (innerOverOuter(shape))
+        ShowMessage(InertiaItems[EntryRI].Name + " !> " + InertiaItems[EntryR0].Name);
+}
+
+void TSelvane_Inertia_F::showNoResult()
+{
+    refused_ = true;
+    bbReplace->SetEnabled(false);
+    stMrlt->SetCaption("");
+    stIrlt->SetCaption("");
 }

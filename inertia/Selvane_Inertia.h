@@ -40,6 +40,8 @@ class TSelvane_Inertia_F : public TForm
     void cbCalWeightClick(TObject *Sender);
     void bbCalWeightClick(TObject *Sender);
     void bbCalClick(TObject *Sender);
+    // False after a calculation that gave no result: there is nothing to hand over.
+    bool HasResult() const { return !refused_; }
 
     // Folder of the shape pictures "Inertia001.jpg" ... "Inertia007.jpg", ending in "/"; empty for
     // the icons folder beside the executable. Tests point it elsewhere.
@@ -51,6 +53,7 @@ class TSelvane_Inertia_F : public TForm
     void appendRow(TStringGrid *grid, int entry);
     void placeOverValueCell(TControl *editor, TStringGrid *grid, int row);
     int entryOfRow(const TStringGrid *grid, int row) const;
+    void showNoResult();
 
     TStringGrid *CurGrid = nullptr;
     int EditCol = 0;
@@ -61,4 +64,6 @@ class TSelvane_Inertia_F : public TForm
     std::vector<AnsiString> densityTexts_;
     // Shapes whose missing picture was already reported.
     std::set<int> reportedPictures_;
+    // The last calculation, or mass calculation, was refused.
+    bool refused_ = false;
 };

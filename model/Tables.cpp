@@ -16,7 +16,7 @@ void InitParamAndMotorTables()
     SizeItems[6] = CSIZEITEM(6, 0, 254, "NV", 2400, "[rpm]", "[rpm]", "馬達轉速");
     SizeItems[7] = CSIZEITEM(7, 142, 0, "F", 0, "[N]", "[lb]", "外力");
     SizeItems[8] = CSIZEITEM(8, 8, 0, "FP", 0, "[N]", "[lb]", "滾輪擠壓工件造成之反力");
-    SizeItems[9] = CSIZEITEM(9, 182, 0, "ρ", 0.02266, "[kg/m^3][kg/cm^3]", "[lb/inch^3]", "比重");
+    SizeItems[9] = CSIZEITEM(9, 182, 0, "ρ", 7870, "[kg/m^3][kg/cm^3]", "[lb/inch^3]", "比重");
     SizeItems[10] = CSIZEITEM(10, 64, 0, "θ", 0, "[°]", "[°]", "傳動端滾輪上升之角度");
     SizeItems[11] = CSIZEITEM(11, 254, 0, "μ", 0.1, "[]", "[]", "滑軌摩擦係數");
     SizeItems[12] = CSIZEITEM(12, 254, 0, "η", 0.85, "[]", "[]", "由馬達至導螺桿的傳動效");

@@ -54,7 +54,8 @@ void TSelvane_F::img1_JR_RNClick(TObject *Sender)
     const int result = Selvane_Inertia_F->ShowModal();
     // Closed with a value half typed: reported now; the entry kept its value.
     Selvane_Inertia_F->edValueExit(Selvane_Inertia_F);
-    if (result != mrOk)
+    // A refused calculation hands nothing over.
+    if (result != mrOk || !Selvane_Inertia_F->HasResult())
         return;
     CSIZEITEM &item = SizeItems[target->id];
     item.dV = inShownUnit(InertiaItems[EntryI].dV, item);

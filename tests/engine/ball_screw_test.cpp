@@ -3,7 +3,7 @@
 #include <cmath>
 
 // Expected figures were worked out apart from the program, in 40-digit arithmetic, from the default
-// inputs: PB 5 mm, LB 500 mm, DB 20 mm, ρ 0.02266, ML = MT = 5 kg, μ 0.1, η 0.85, V 10 m/min,
+// inputs: PB 5 mm, LB 500 mm, DB 20 mm, ρ 7870 (iron), ML = MT = 5 kg, μ 0.1, η 0.85, V 10 m/min,
 // S 200 mm, tA = tD = 0.257 s, tS 0, JS = JR = JC = 0, 1/RN = 1/RM = 1, ηm 0.9 (imperial: the same
 // numbers read in inch, lb/inch^3, lb, ft/min).
 
@@ -17,9 +17,9 @@ struct ResultRow {
 const ResultRow Results[] = {
     {"ΔS", "0.005", "0.416666666666667"},
     {"ΔP", "5E-7", "4.16666666666667E-5"},
-    {"JB", "1.77971223825862E-10", "1235.91127656848"},
+    {"JB", "6.18108354593792E-5", "429241912.912355"},
     {"JF", "6.33257397764611E-6", "0.043976208178098"},
-    {"JL", "6.33275194886994E-6", "1235.95525277666"},
+    {"JL", "6.81434094370253E-5", "429241912.956332"},
     {"TL", "0.00917481436647397", "0.0780171289666154"},
     {"NV", "2000", "24"},
     {"tE", "0.943", "99.743"},
@@ -32,13 +32,13 @@ struct CandidateRow {
     int record;
     double TA, TD, Trms, Pr;
 };
-// SI, default inputs: every record is a candidate.
+// SI, default inputs: every record but the three smallest rotors (JM <= JL/15) is a candidate.
 const CandidateRow Candidates[] = {
-    {0, 0.016779009923257487, 0.001570618809690446, 0.010079092163679264, -2.0001904943327936},
-    {3, 0.10233153910613686, -0.083981910373188928, 0.05527907913071085, -7.9782270568031621},
-    {11, 0.017349360117810016, 0.0010002686151379168, 0.010230942760476416, -2.0001904943327936},
-    {41, 4.4915836791839578, -4.4732340504510098, 2.6240412556738201, 53.557634764132164},
-    {42, 6.349295741440767, -6.3309461127078191, 3.7115510812272752, 83.552769683648307},
+    {1, 0.07936325769765334, -0.0610136289647054, 0.04207198360618535, -1.6817776598759693},
+    {3, 0.15269399699726424, -0.13434436826431628, 0.08450212134214515, -7.1650608239868365},
+    {12, 0.07911882189998796, -0.06076919316704003, 0.04193224525960481, -1.685724388154853},
+    {41, 4.541946137075085, -4.523596508342137, 2.6535235297195094, 54.37080099694848},
+    {42, 6.399658199331895, -6.3813085705989465, 3.741033441577924, 84.36593591646462},
 };
 
 } // namespace
@@ -77,9 +77,9 @@ TEST_F(BallScrewTest, ProcessMemoOfTheFirstSteps)
         "  tP = tM + tS = 1.49985714285714 (s)",
         Rule,
         "3. 負載端相對於馬達端之轉動慣量計算",
-        "  JB = π x LB x ρ x DB^4 / 32 = 1.77971223825862E-10(kg*m^2)",
+        "  JB = π x LB x ρ x DB^4 / 32 = 6.18108354593792E-5(kg*m^2)",
         "  JF = ( ML + MT ) x (ΔS/2π)^2 = 6.33257397764611E-6(kg*m^2)",
-        "  JL = JF + ( JS + JR + JC + JB x (1/RN)^2 ) = 6.33275194886994E-6(kg*m^2)",
+        "  JL = JF + ( JS + JR + JC + JB x (1/RN)^2 ) = 6.81434094370253E-5(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
         "  TL = ( F + μ x ( MT + ML ) x g ) x ΔS/2π x 1/η = 0.00917481436647397(N.m)",
@@ -93,7 +93,8 @@ TEST_F(BallScrewTest, ProcessMemoOfTheFirstSteps)
     // Steps 1 to 4 also head every match's details.
     EXPECT_EQ(w->ResultLines, std::vector<AnsiString>(expected.begin(), expected.begin() + 20));
 
-    // The rest: all 43 pass both filters, then the three per-candidate headings and the total.
+    // The rest: all 43 are fast enough, 40 have rotor inertia enough, then the three per-candidate
+    // headings and the total.
     const std::vector<AnsiString> tail = {
         "    (V)43 : Vorn-4500-30",
         "     共43組",
@@ -102,12 +103,12 @@ TEST_F(BallScrewTest, ProcessMemoOfTheFirstSteps)
         "   第一階段篩選符合",
         "                      Ttyp > TL",
         "                      JM > JL/m (m=15:馬達慣量比)",
-        "    1 : Pemra-0100-50",
+        "    1 : Pemra-0200-50",
     };
     EXPECT_TRUE(std::search(lines.begin(), lines.end(), tail.begin(), tail.end()) != lines.end());
     const std::vector<AnsiString> end = {
-        "    43 : Vorn-4500-30",
-        "     共43組",
+        "    40 : Vorn-4500-30",
+        "     共40組",
         Rule,
         "7. 馬達加減速度最大扭矩計算",
         Rule,
@@ -141,46 +142,49 @@ TEST_F(BallScrewTest, DetailLinesOfOneCandidate)
 {
     w->actDebug->Execute(); // debug mode shows the per-candidate lines in the memo too
     calculate();
-    const auto &lines = MotorSpecs[0].Lines;
+    const auto &lines = MotorSpecs[1].Lines;
     const std::vector<AnsiString> expected = {
         Rule,
         "5. 馬達最高轉速判斷",
         " NV = V / ΔS = 2000(rpm)",
-        "   Pemra-0100-50 => (V)",
+        "   Pemra-0200-50 => (V)",
         "      (V) NV(2000) <= 最高轉速(5000)",
         Rule,
         "6. 挑選馬達",
         "   第一階段篩選符合",
         "                      Ttyp > TL",
         "                      JM > JL/m  (m=15:馬達慣量比)",
-        "   Pemra-0100-50 => (V)",
-        "      (V) Ttyp(0.318) >  TL(0.00917481436647397)",
-        "      (V) JM(3E-6) >   JL/m(4.22183463257996E-7)",
+        "   Pemra-0200-50 => (V)",
+        "      (V) Ttyp(0.64) >  TL(0.00917481436647397)",
+        "      (V) JM(1.8E-5) >   JL/m(4.54289396246835E-6)",
         Rule,
         "7. 馬達加減速度最大扭矩計算",
-        "    Pemra-0100-50 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.0167790099232575(N.m)",
-        "    Pemra-0100-50 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = 0.00157061880969045(N.m)",
+        "    Pemra-0200-50 TA =  0.1047 x ( JM + JL) x N/tA  +  TL = 0.0793632576976533(N.m)",
+        "    Pemra-0200-50 TD = -0.1047 x ( JM + JL) x N/tD  +  TL = -0.0610136289647054(N.m)",
         " ",
         Rule,
         "8. 單一行程扭力均方根值",
-        "    Pemra-0100-50 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD ) / tP) = 0.0100790921636793(N.m)",
+        "    Pemra-0200-50 Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD ) / tP) = 0.0420719836061854(N.m)",
         Rule,
         "9. 伺服回生能量計算",
-        "    Pemra-0100-50 EA = 0.1047 x N/2 x TA x tA = 0.45148792111402 (J)",
+        "    Pemra-0200-50 EA = 0.1047 x N/2 x TA x tA = 2.13549860180269 (J)",
     };
     ASSERT_TRUE(StartsWith(lines, expected));
     EXPECT_EQ(lines.back(), " (V)Tmax  >   |TD|");
+    // The smallest rotor is too light for the iron screw.
+    EXPECT_TRUE(contains(MotorSpecs[0].Lines, "      (X) JM(3E-6) <=  JL/m(4.54289396246835E-6)"));
+    EXPECT_EQ(MotorSpecs[0].Lines.back(), "9. 伺服回生能量計算");
 }
 
 TEST_F(BallScrewTest, SuggestionsAreThreeOfEachLargeSeries)
 {
     calculate();
     const std::vector<AnsiString> expected = {
-        "Kelo-P Pemra-0100-50 100 3E-6 0.318 3 ",      "Kelo-P Pemra-0200-50 200 1.8E-5 0.64 4 ",
-        "Kelo-P Pemra-0400-50 400 3.4E-5 1.27 8 ",     "Kelo-Q Vorn-0100-50 100 3.7E-6 0.32 3 ",
-        "Kelo-Q Vorn-0200-50 200 1.77E-5 0.64 4 ",     "Kelo-Q Vorn-0400-50a 400 2.77E-5 1.27 8 ",
-        "Kelo-R Vorn-0100-50 100 3.7E-6 0.32 3.11 ",   "Kelo-R Vorn-0200-50 200 1.77E-5 0.64 4.5 ",
-        "Kelo-R Vorn-0400-50a 400 2.77E-5 1.27 6.22 ",
+        "Kelo-P Pemra-0200-50 200 1.8E-5 0.64 4 ",    "Kelo-P Pemra-0400-50 400 3.4E-5 1.27 8 ",
+        "Kelo-P Pemra-0750-50 750 0.000108 2.39 14 ", "Kelo-Q Vorn-0200-50 200 1.77E-5 0.64 4 ",
+        "Kelo-Q Vorn-0400-50a 400 2.77E-5 1.27 8 ",   "Kelo-Q Vorn-0400-50b 400 6.8E-5 1.27 8 ",
+        "Kelo-R Vorn-0200-50 200 1.77E-5 0.64 4.5 ",  "Kelo-R Vorn-0400-50a 400 2.77E-5 1.27 6.22 ",
+        "Kelo-R Vorn-0400-50b 400 6.8E-5 1.27 6.22 ",
     };
     EXPECT_EQ(suggestions(), expected);
     EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  9 Sets");
@@ -191,7 +195,7 @@ TEST_F(BallScrewTest, SuggestionsAreThreeOfEachLargeSeries)
 
 TEST_F(BallScrewTest, ImperialDefaultsLeaveNoCandidate)
 {
-    // Read in inches, the 20-inch screw has JL/15 = 82 lb·ft², far above every rotor.
+    // Read in inches and lb/inch^3, the 20-inch screw has JL/15 = 2.9E7 lb·ft², far above every rotor.
     w->tbMI->Click();
     calculate();
     EXPECT_TRUE(suggestions().empty());

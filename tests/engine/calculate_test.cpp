@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 
+#include "engine/Mechanisms.h"
 #include "model/Texts.h"
 
 #include <algorithm>
@@ -52,36 +53,55 @@ TEST_F(CalculateTest, SmallSeriesShowsOnceALargeRowIsShown)
 
 TEST_F(CalculateTest, CandidateWithoutValidRmsTorqueIsDropped)
 {
-    // Negative ramp times make TA² tA + TL² tE + TD² tD negative for every rotor above 3.7e-6 kg·m².
-    MotorSpecs[1].Trms = 123;
-    setInput("tA", "-0.1");
-    setInput("tD", "-0.1");
-    calculate();
-    const std::vector<AnsiString> expected = {
-        "Kelo-P Pemra-0100-50 100 3E-6 0.318 3 ",
-        "Kelo-Q Vorn-0100-50 100 3.7E-6 0.32 3 ",
-        "Kelo-R Vorn-0100-50 100 3.7E-6 0.32 3.11 ",
+    // Inputs that pass the reading never make the radicand negative; negative ramp times set behind
+    // its back do. Each mechanism's step 8 then drops the candidate and logs by its own code.
+    struct Case {
+        const char *name;
+        const engine::Mechanism &(*mechanism)();
+        bool inResultLog; // code 110; code 10 reaches the memo only
     };
-    EXPECT_EQ(suggestions(), expected);
-    for (int r = 0; r < 43; ++r)
-        EXPECT_EQ(MotorSpecs[r].Pass, r == 0 || r == 11 || r == 26 ? 1 : 0) << r;
-    const AnsiString failure = "    Pemra-0200-50 Trms Calculation Error!";
-    EXPECT_TRUE(contains(memo(), failure));
-    EXPECT_TRUE(contains(w->ResultLines, failure));
-    EXPECT_TRUE(contains(MotorSpecs[1].Lines, failure));
-    EXPECT_EQ(MotorSpecs[1].Trms, 123);
-    EXPECT_EQ(w->sgMotor->Cells(8, 2), ""); // not this run's: not shown
-    // A dropped record gets no energies and no final checks.
-    EXPECT_EQ(MotorSpecs[1].Lines.back(), "9. 伺服回生能量計算");
-    EXPECT_TRUE(messages.empty());
+    const Case cases[] = {
+        {"ball screw", engine::BallScrew, true},  {"rack and pinion", engine::RackPinion, false},
+        {"roll feed", engine::RollFeed, false},   {"rotary table", engine::RotaryTable, false},
+        {"wheel cart", engine::WheelCart, false}, {"conveyor", engine::Conveyor, false},
+        {"elevator", engine::Elevator, false},
+    };
+    const AnsiString failure = "    Vorn-3000-30 Trms Calculation Error!";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        w->moRlt->Lines.Clear();
+        w->ResultLines.clear();
+        // tA, tD < 0; TL, TF, TW, TUP, TDN, tR, tS = 0; tE = tP = 1.
+        for (int id : {55, 56, 57, 58, 59, 17, 19})
+            SizeItems[id].dV = 0;
+        SizeItems[14].dV = SizeItems[16].dV = -0.1;
+        SizeItems[15].dV = SizeItems[20].dV = 1;
+        for (auto &m : MotorSpecs) {
+            m.Pass = 0;
+            m.Lines.clear();
+        }
+        CMOTORSPC &m = MotorSpecs[41];
+        m.Pass = 1;
+        m.TA = m.TD = m.TMAU = m.TMAD = m.TMDU = m.TMDD = 1;
+        m.Trms = 123;
+        m.Calculated = 0;
+        c.mechanism().rmsTorques(engine::Calc(w, 1));
+        EXPECT_EQ(m.Pass, 0);
+        EXPECT_EQ(m.Trms, 123);
+        EXPECT_FALSE(m.IsCalculated(ResultTrms)); // not this run's: not shown
+        EXPECT_TRUE(contains(memo(), failure));
+        EXPECT_TRUE(contains(m.Lines, failure));
+        EXPECT_EQ(contains(w->ResultLines, failure), c.inResultLog);
+        EXPECT_TRUE(messages.empty());
+    }
 }
 
 TEST_F(CalculateTest, FinalChecksFailOnEqualityAndStillWriteEveryLine)
 {
-    // The first run gives Pemra-0100-50's Trms, TA and Pr; each case then puts one catalogue value
+    // The first run gives Pemra-0200-50's Trms, TA and Pr; each case then puts one catalogue value
     // exactly on that result (or just below it) and calculates again.
     calculate();
-    const double trms = MotorSpecs[0].Trms, ta = MotorSpecs[0].TA, pr = MotorSpecs[0].Pr;
+    const double trms = MotorSpecs[1].Trms, ta = MotorSpecs[1].TA, pr = MotorSpecs[1].Pr;
     ASSERT_LT(0, ta);
     const AnsiString resistor = "需外加回升電阻";
     struct Case {
@@ -110,21 +130,21 @@ TEST_F(CalculateTest, FinalChecksFailOnEqualityAndStillWriteEveryLine)
         SCOPED_TRACE(c.name);
         InitParamAndMotorTables();
         w->tbSI->Click();
-        c.edit(MotorSpecs[0], trms, ta, pr);
+        c.edit(MotorSpecs[1], trms, ta, pr);
         calculate();
-        const CMOTORSPC &m = MotorSpecs[0];
+        const CMOTORSPC &m = MotorSpecs[1];
         EXPECT_EQ(m.Pass, c.pass);
         EXPECT_EQ(m.NeedResistor, c.needResistor);
-        const std::vector<AnsiString> checks = {"---------------------", "Pemra-0100-50", c.ttypLine,
+        const std::vector<AnsiString> checks = {"---------------------", "Pemra-0200-50", c.ttypLine,
                                                 c.taLine, " (V)Tmax  >   |TD|"};
         ASSERT_GE(m.Lines.size(), checks.size());
         EXPECT_EQ(std::vector<AnsiString>(m.Lines.end() - static_cast<long>(checks.size()), m.Lines.end()),
                   checks);
         const auto rows = suggestions();
         ASSERT_FALSE(rows.empty());
-        const AnsiString first = "Kelo-P Pemra-0100-50 100 3E-6 ";
+        const AnsiString first = "Kelo-P Pemra-0200-50 200 1.8E-5 ";
         if (c.pass == 1)
-            EXPECT_EQ(rows[0], first + "0.318 3 " + (c.needResistor ? resistor : AnsiString()));
+            EXPECT_EQ(rows[0], first + "0.64 4 " + (c.needResistor ? resistor : AnsiString()));
         else
             EXPECT_NE(rows[0].substr(0, first.size()), first);
     }
@@ -153,6 +173,75 @@ TEST_F(CalculateTest, BadTextStopsWithTheReasonInTheMemoAndKeepsWhatWasTyped)
     EXPECT_EQ(w->PageControl1->ActivePage(), w->tsPar3);
 }
 
+TEST_F(CalculateTest, ImpossibleInputsStopBeforeTheFirstStepWithOneBox)
+{
+    const AnsiString heading = "Calculation stopped, these inputs are not physically possible:";
+    const AnsiString atLeastZero = ": must be 0 or more", efficiency = ": must be above 0 and at most 1";
+    struct Case {
+        int index;
+        const char *symbol, *text;
+        AnsiString line;
+    };
+    const Case cases[] = {
+        {0, "ML", "-5", "ML  負載重量" + atLeastZero},                   // a mass
+        {0, "ρ", "-7870", "ρ  比重" + atLeastZero},                      // a density
+        {4, "DO", "-200", "DO  輪子外徑" + atLeastZero},                 // a length
+        {1, "JR", "-0.001", "JR  減速機慣量" + atLeastZero},             // an inertia
+        {5, "WRN", "-2", "WRN  滾筒數量" + atLeastZero},                 // a count
+        {6, "μ", "-0.1", "μ  滑軌摩擦係數" + atLeastZero},               // friction
+        {2, "tS", "-1e-9", "tS  停止時間" + atLeastZero},                // a time
+        {3, "1/RN", "-0.1", "1/RN  JR 減速比" + atLeastZero},            // a ratio
+        {0, "η", "1.0000001", "η  由馬達至導螺桿的傳動效" + efficiency}, // above 1
+        {0, "η", "0", "η  由馬達至導螺桿的傳動效" + efficiency},         // no power through
+        {5, "η", "-0", "η  由馬達至導螺桿的傳動效" + efficiency},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
+        InitParamAndMotorTables();
+        w->tbSI->Click();
+        w->pcModPic->UserSelect(c.index);
+        messages.clear();
+        setInput(c.symbol, c.text);
+        calculate();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{heading + "\n" + c.line});
+        const auto lines = memo();
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(std::vector<AnsiString>(lines.begin() + 1, lines.end()),
+                  joined({Rule, heading, c.line}, ClosingNone));
+        EXPECT_EQ(w->ResultLines.size(), 2u); // the title and its rule
+        EXPECT_TRUE(suggestions().empty());
+        EXPECT_EQ(input(c.symbol), c.text); // kept as typed
+        EXPECT_TRUE(chartEmpty());
+    }
+}
+
+TEST_F(CalculateTest, ZeroNegativeForceAndHiddenRowsFollowTheRule)
+{
+    // Zero where a machine can have it, a lossless drive and a force that pulls still calculate: with
+    // F = -10 N the load torque turns negative; the inertia of the iron screw keeps the nine matches.
+    setInput("ML", "0");
+    setInput("tS", "0");
+    setInput("JR", "0");
+    setInput("η", "1");
+    setInput("F", "-10");
+    calculate();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(result("TL"), "-0.00405845104884333"); // -5.1 N x 0.005 m / 2π
+    EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  9 Sets");
+
+    // 1/RM and ηm are no input rows, yet every calculation reads them from the all-parameters grid.
+    w->actDebug->Execute();
+    w->sgAll->SetCells(1, rowOf(w->sgAll, "ηm"), "1.5");
+    w->sgAll->SetCells(1, rowOf(w->sgAll, "1/RM"), "-1");
+    w->sgAll->SetCells(1, rowOf(w->sgAll, "MC"), "-50"); // not read by the ball screw
+    calculate();
+    EXPECT_EQ(MessageTexts(),
+              std::vector<AnsiString>{"Calculation stopped, these inputs are not physically possible:\n"
+                                      "1/RM  減速機減速比: must be 0 or more\n"
+                                      "ηm  回生能量效率: must be above 0 and at most 1"});
+    EXPECT_TRUE(suggestions().empty());
+}
+
 TEST_F(CalculateTest, FailedCalculationShowsOnlyWhatItComputed)
 {
     // Each case follows a good run, which leaves its results, matches and chart; the next one stops
@@ -165,8 +254,9 @@ TEST_F(CalculateTest, FailedCalculationShowsOnlyWhatItComputed)
     const std::vector<AnsiString> times = {"ΔS", "ΔP", "tE", "tR", "tM", "tP"};
     const Case cases[] = {
         {"negative constant-speed time", "S", "1", times, 1},
-        {"fault box", "η", "0", joined(times, {"JF", "JB", "JL"}), 1},
+        {"fault box", "1/RN", "0", joined(times, {"JF", "JB", "JL", "TL"}), 1}, // NV = V / 0
         {"bad input", "V", "x", {}, 0},
+        {"impossible input", "ML", "-1", {}, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -232,13 +322,10 @@ TEST_F(CalculateTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *lastStep;
     };
     const Case cases[] = {
-        {"η", "0", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"η", "-0", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"PB", "0", "5. 馬達最高轉速"},
-        {"tA", "0", "7. 馬達加減速度最大扭矩計算"},
-        {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"PB", "1e-320", "5. 馬達最高轉速"},
-        {"DB", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
+        {"1/RN", "0", "5. 馬達最高轉速"}, // ΔS = 0
+        {"1/RN", "-0", "5. 馬達最高轉速"},          {"PB", "0", "5. 馬達最高轉速"},
+        {"tA", "0", "7. 馬達加減速度最大扭矩計算"}, {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"PB", "1e-320", "5. 馬達最高轉速"},        {"DB", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
@@ -308,14 +395,14 @@ TEST_F(CalculateTest, AllParametersGridReachesTheCalculation)
 
 TEST_F(CalculateTest, FilterLinesReachTheMemoOnlyInDebugMode)
 {
-    const AnsiString verdict = "   Pemra-0100-50 => (V)";
+    const AnsiString verdict = "   Pemra-0200-50 => (V)";
     calculate();
     EXPECT_FALSE(contains(memo(), verdict));
-    EXPECT_TRUE(contains(MotorSpecs[0].Lines, verdict));
+    EXPECT_TRUE(contains(MotorSpecs[1].Lines, verdict));
     w->actDebug->Execute();
     calculate();
     EXPECT_TRUE(contains(memo(), verdict));
-    EXPECT_TRUE(contains(memo(), "    Pemra-0100-50 Pr = ( ηm x ER - EC ) / tP = -2.00019049433279 (W)"));
+    EXPECT_TRUE(contains(memo(), "    Pemra-0200-50 Pr = ( ηm x ER - EC ) / tP = -1.68177765987597 (W)"));
 }
 
 class CalculateTextsTest : public EngineTest
@@ -326,7 +413,7 @@ class CalculateTextsTest : public EngineTest
 
 TEST_F(CalculateTextsTest, BoxNamesTheMechanismFromTheMessageFile)
 {
-    setInput("η", "0");
+    setInput("1/RN", "0");
     calculate();
     EXPECT_EQ(MessageTexts(),
               std::vector<AnsiString>{"Ball Screw" + GetMsg("Selvane_F", 70, "Calculation Error!")});
@@ -336,4 +423,16 @@ TEST_F(CalculateTextsTest, BoxNamesTheMechanismFromTheMessageFile)
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "η  Input Error! => ?");
     EXPECT_EQ(lines[3], "Input Error!" + GetMsg("Selvane_F", 93, ""));
+
+    // Every impossible input in one box, in the grid's order, by its English description.
+    messages.clear();
+    setInput("1/RN", "1");
+    setInput("ML", "-5");
+    setInput("η", "2");
+    calculate();
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{
+                                  "Calculation stopped, these inputs are not physically possible:\n"
+                                  "η  Transmission efficiency from motor to lead screw: must be above 0 and "
+                                  "at most 1\n"
+                                  "ML  Load mass: must be 0 or more"});
 }

@@ -7,7 +7,7 @@
 
 // Expected figures were worked out apart from the program, in 50-digit arithmetic rounded to double
 // where the program stores, from the elevator's default inputs: PB 5 mm, LB 500 mm, DB 20 mm,
-// ρ 0.02266, ML = MT = 5 kg, MC 50 kg, F 0, μ 0.1, η 0.85, V 10 m/min, S 200 mm, tA = tD = 0.257 s,
+// ρ 7870, ML = MT = 5 kg, MC 50 kg, F 0, μ 0.1, η 0.85, V 10 m/min, S 200 mm, tA = tD = 0.257 s,
 // tS 0, JS = JR = JC = 0, 1/RN = 1/RM = 1, ηm 0.9 (imperial: the same numbers read in inch,
 // lb/inch^3, lb, ft/min).
 
@@ -24,9 +24,9 @@ struct ResultRow {
 const ResultRow Results[] = {
     {"ΔS", "0.005", "0.416666666666667"},
     {"ΔP", "5E-7", "4.16666666666667E-5"},
-    {"JB", "1.77971223825862E-10", "1235.91127656848"},
+    {"JB", "6.18108354593792E-5", "429241912.912355"},
     {"JF", "3.79954438658767E-5", "0.263857249068588"},
-    {"JL", "3.79956218371005E-5", "1236.17513381755"},
+    {"JL", "9.98062793252559E-5", "429241913.176213"},
     {"TW", "-0.311943688460115", "-2.65258238486492"},
     {"TF", "0.0467915532690172", "0.397887357729738"},
     {"TUP", "-0.311943688460115", "-2.65258238486492"},
@@ -45,24 +45,25 @@ struct RecordRow {
 // SI defaults. Record 0 fails the lowering torque (0.318 <= TDN) but still gets its peak torques and
 // energies.
 const RecordRow SiRecords[] = {
-    {0, -0.2785410300449832, -0.34534634687524657, 0.4554441192729342, 0.38863880244267085,
-     -7.494954182347404, -9.292544967084448, -61.59771088682582, 12.255044816984187, 10.457454032247144,
+    {0, -0.22817857215385584, -0.39570880476637393, 0.5058065771640616, 0.3382763445515435,
+     -6.139806201658738, -10.647692947773114, -61.59771088682582, 13.610192797672855, 9.102306051558477,
      83.3380794351173, 78.38521003625767, 22.517707554453917, 0},
-    {2, -0.2532826642862283, -0.37060471263400147, 0.4807024850316891, 0.36338043668391595,
-     -6.815304602347403, -9.972194547084449, -61.59771088682582, 12.934694396984188, 9.777804452247143,
-     83.3380794351173, 78.38521003625767, 20.85088214250992, 0.3711315903023296},
-    {42, 6.053975701472527, -6.677863078392756, 6.787960850790443, -5.943877929074839, 162.8997727776526,
-     -179.68727192708442, -61.59771088682582, 182.64977177698418, -159.93727292775287, 83.3380794351173,
-     401.2222557416631, 111.04391900049897, 3.7449198406934},
+    {2, -0.20292020639510097, -0.42096717052512883, 0.5310649429228165, 0.3130179787927886,
+     -5.460156621658737, -11.327342527773114, -61.59771088682582, 14.289842377672853, 8.422656471558476,
+     83.3380794351173, 78.38521003625767, 20.85088214250992, 0.375010338897063},
+    {42, 6.104338159363654, -6.728225536283883, 6.838323308681571, -5.994240386965966, 164.25492075834129,
+     -181.0424199077731, -61.59771088682582, 184.00491975767284, -161.29242090844153, 83.3380794351173,
+     403.9325517030405, 111.8570852333153, 3.7742595189330146},
 };
-// Imperial with a slim screw (PB 0.2 inch, DB 0.5 inch, LB 20 inch): every record is a candidate.
+// Imperial with a slim iron screw (PB 0.2 inch, DB 0.5 inch, LB 20 inch, ρ 0.284 lb/inch^3): every
+// record is a candidate.
 const RecordRow ImperialRecords[] = {
-    {13, -0.0977564147740535, -0.11445017601514029, 0.15189839791911566, 0.13520463667802887,
-     -1.0700547881045734, -1.2527869309392625, -901.5066209439274, 1.66270017547641, 1.4799680326417208,
-     1219.6854283359016, 903.8294626629712, 4.015192739753737, 0.12621740508378793},
-    {41, 0.8877902241153867, -1.0999968149045805, 1.1374450368085558, -0.8503420022114113, 9.717870508475793,
-     -12.040712227519627, -901.5066209439274, 12.450625472056775, -9.307957263938645, 1219.6854283359016,
-     922.8552904353857, 4.000851966562357, 0.1448886257660359},
+    {13, -0.09606459641756805, -0.11614199437162574, 0.15359021627560113, 0.1335128183215434,
+     -1.051535918144533, -1.2713058008993028, -901.5066209439274, 1.6812190454364504, 1.4614491626816803,
+     1219.6854283359016, 903.8294626629712, 4.015192739753737, 0.1262180365404266},
+    {41, 0.8894820424718721, -1.101688633261066, 1.1391368551650414, -0.8520338205678968, 9.736389378435833,
+     -12.05923109747967, -901.5066209439274, 12.469144342016817, -9.326476133898685, 1219.6854283359016,
+     922.8923281753057, 4.001018138114729, 0.1449481374712493},
 };
 
 void expectRecords(const RecordRow *rows, size_t count)
@@ -135,9 +136,9 @@ TEST_F(ElevatorTest, ProcessMemoUpToThePick)
         "  tP = (tM + tS) x 2 = 2.99971428571429 (s)",
         Rule,
         "3. 負載端相對於馬達端之轉動慣量計算",
-        "  JB = ( π x LB x ρ x DB^4 ) / 32 = 1.77971223825862E-10(kg*m^2)",
+        "  JB = ( π x LB x ρ x DB^4 ) / 32 = 6.18108354593792E-5(kg*m^2)",
         "  JF = ( MT + ML + MC ) x (ΔS/2π)^2 = 3.79954438658767E-5(kg*m^2)",
-        "  JL  = JF + ( JS + JR +JC + JB x (1/RN)^2) = 3.79956218371005E-5(kg*m^2)",
+        "  JL  = JF + ( JS + JR +JC + JB x (1/RN)^2) = 9.98062793252559E-5(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
         "  TW = ( F + ( MT + ML - MC ) x g ) x ΔS/2π = -0.311943688460115(N.m)",
@@ -187,8 +188,9 @@ TEST_F(ElevatorTest, PeakTorquesEnergiesAndRmsOfEveryRecord)
     setInput("PB", "0.2");
     setInput("DB", "0.5");
     setInput("LB", "20");
+    setInput("ρ", "0.284");
     calculate();
-    EXPECT_EQ(result("JL"), "0.000441482712206123");
+    EXPECT_EQ(result("JL"), "0.000664199678376142");
     EXPECT_EQ(result("TDN"), "0.143551517298572");
     expectRecords(ImperialRecords, std::size(ImperialRecords));
 }
@@ -221,6 +223,7 @@ TEST_F(ElevatorTest, SuggestionsInSiAndImperial)
     setInput("PB", "0.2");
     setInput("DB", "0.5");
     setInput("LB", "20");
+    setInput("ρ", "0.284");
     calculate();
     const std::vector<AnsiString> imperial = {
         "Kelo-P Pemra-0100-50 100 7.11910011E-5 0.23454476347017 3 ",
@@ -252,24 +255,24 @@ TEST_F(ElevatorTest, DetailLinesOfOneRecord)
         "      (V) JM >  JL/m",
         Rule,
         "7. 馬達加減速度最大扭矩計算",
-        "  TMAU =  0.1047 x ( JM + JL) x N/tA  +  TUP = -0.253282664286228(N.m)",
-        "  TMAD = -0.1047 x ( JM + JL) x N/tD  +  TUP = -0.370604712634001(N.m)",
-        "  TMDU =  0.1047 x ( JM + JL) x N/tA  +  TDN = 0.480702485031689(N.m)",
-        "  TMDD = -0.1047 x ( JM + JL) x N/tD  +  TDN = 0.363380436683916(N.m)",
+        "  TMAU =  0.1047 x ( JM + JL) x N/tA  +  TUP = -0.202920206395101(N.m)",
+        "  TMAD = -0.1047 x ( JM + JL) x N/tD  +  TUP = -0.420967170525129(N.m)",
+        "  TMDU =  0.1047 x ( JM + JL) x N/tA  +  TDN = 0.531064942922816(N.m)",
+        "  TMDD = -0.1047 x ( JM + JL) x N/tD  +  TDN = 0.313017978792789(N.m)",
         " ",
         Rule,
         "8. 單一行程扭力均方根值",
         "    Pemra-0400-50  Trms = √( ( ( TMAU^2 + TMDU^2 ) x tA + ( TMAD^2 + TMDD^2 ) x tD + ( TUP^2+TDN^2 "
         ") "
-        "x tE + TW^2 x ( 2 x tR + 2 x tS ) ) / tP) = 0.37113159030233(N.m)",
+        "x tE + TW^2 x ( 2 x tR + 2 x tS ) ) / tP) = 0.375010338897063(N.m)",
         Rule,
         "9. 伺服回生能量計算",
         "    Pemra-0400-50",
-        Tabbed + "上升加速 EAU = 0.1047 x N/2 x TMAU x tA = -6.8153046023474 (J)",
-        Tabbed + "上升減速 EAD = 0.1047 x N/2 x TMAD x tD = -9.97219454708445 (J)",
+        Tabbed + "上升加速 EAU = 0.1047 x N/2 x TMAU x tA = -5.46015662165874 (J)",
+        Tabbed + "上升減速 EAD = 0.1047 x N/2 x TMAD x tD = -11.3273425277731 (J)",
         Tabbed + "上升定速 EAE = 0.1047 x N x TUP x tE =-61.5977108868258 (J)",
-        Tabbed + "下降加速 EDU = 0.1047 x N/2 x TMDU x tA = 12.9346943969842 (J)",
-        Tabbed + "下降減速 EDD = 0.1047 x N/2 x TMDD x tD = 9.77780445224714 (J)",
+        Tabbed + "下降加速 EDU = 0.1047 x N/2 x TMDU x tA = 14.2898423776729 (J)",
+        Tabbed + "下降減速 EDD = 0.1047 x N/2 x TMDD x tD = 8.42265647155848 (J)",
         Tabbed + "下降定速 EDE = 0.1047 x N x TDN x tE =83.3380794351173 (J)",
         Tabbed + "ER 取 EAU、EAD、EAE、EDU、EDD和EDE負值合的絕對值= 78.3852100362577 (J)",
         Tabbed + "Pr = ( ηm x ER - EC ) / tP = 20.8508821425099 (W)",
@@ -288,7 +291,7 @@ TEST_F(ElevatorTest, DetailLinesOfOneRecord)
     const auto &dropped = MotorSpecs[0].Lines;
     EXPECT_TRUE(contains(dropped, "   Pemra-0100-50 => (X)"));
     EXPECT_TRUE(contains(dropped, "      (X) Ttyp <= TDN"));
-    EXPECT_TRUE(contains(dropped, "  TMAU =  0.1047 x ( JM + JL) x N/tA  +  TUP = -0.278541030044983(N.m)"));
+    EXPECT_TRUE(contains(dropped, "  TMAU =  0.1047 x ( JM + JL) x N/tA  +  TUP = -0.228178572153856(N.m)"));
     EXPECT_EQ(std::count_if(dropped.begin(), dropped.end(),
                             [](const AnsiString &l) { return l.find("Trms") != AnsiString::npos; }),
               0);
@@ -305,10 +308,10 @@ TEST_F(ElevatorTest, ImperialLinesNameTheShortenedFactors)
     const auto lines = memo();
     EXPECT_TRUE(contains(lines, "  TW = ( F + ( MT + ML - MC ) ) x ΔS/2π = -2.65258238486492(lb*ft)"));
     EXPECT_TRUE(contains(lines, "  TF  = μ x ( F + ( MT + ML + MC ) ) x ΔS/2π = 0.397887357729738(lb*ft)"));
-    EXPECT_TRUE(contains(lines, "  TMAU =  0.00325 x ( JM + JL) x N/tA  +  TUP = 372.960275428423(lb.ft)"));
-    EXPECT_TRUE(contains(lines, "  TMDD = -0.00325 x ( JM + JL) x N/tD  +  TDN = -372.024069880823(lb.ft)"));
+    EXPECT_TRUE(contains(lines, "  TMAU =  0.00325 x ( JM + JL) x N/tA  +  TUP = 130425507.459693(lb.ft)"));
+    EXPECT_TRUE(contains(lines, "  TMDD = -0.00325 x ( JM + JL) x N/tD  +  TDN = -130425506.523487(lb.ft)"));
     EXPECT_TRUE(contains(lines, Tabbed + "上升定速 EAE = 0.14197 x N x TUP x tE =-901.506620943927 (J)"));
-    EXPECT_TRUE(contains(lines, Tabbed + "下降減速 EDD = 0.14197 x N/2 x TMDD x tD = -162.889008638965 (J)"));
+    EXPECT_TRUE(contains(lines, Tabbed + "下降減速 EDD = 0.14197 x N/2 x TMDD x tD = -57106201.3961929 (J)"));
 }
 
 TEST_F(ElevatorTest, LoweringTorqueFollowsTheSignOfTfMinusTw)
@@ -339,20 +342,20 @@ TEST_F(ElevatorTest, LoweringTorqueFollowsTheSignOfTfMinusTw)
 
 TEST_F(ElevatorTest, FinalChecksJudgeEachOfTheFourPeakTorques)
 {
-    // Short ramps: Vorn-0100-50 (Tmax 0.96) exceeds its peak torque on the up stroke's deceleration
-    // (|TMAD| 1.23) and the down stroke's acceleration (TMDU 1.37) only.
+    // Short ramps: Vorn-0400-50b (Tmax 3.82) exceeds its peak torque on the up stroke's deceleration
+    // (|TMAD| 3.87) and the down stroke's acceleration (TMDU 4.01) only.
     setInput("ML", "20");
     setInput("tA", "0.01");
     setInput("tD", "0.01");
     calculate();
-    const CMOTORSPC &m = MotorSpecs[11];
-    EXPECT_TRUE(near(m.TMAU, 0.9114532184934543));
-    EXPECT_TRUE(near(m.TMAD, -1.2325717213200431));
-    EXPECT_TRUE(near(m.TMDU, 1.3701939368171527));
-    EXPECT_TRUE(near(m.TMDD, -0.7738310029963448));
-    EXPECT_TRUE(near(m.Trms, 0.2739156543292438));
+    const CMOTORSPC &m = MotorSpecs[14];
+    EXPECT_TRUE(near(m.TMAU, 3.5522103862954277));
+    EXPECT_TRUE(near(m.TMAD, -3.8733288891220163));
+    EXPECT_TRUE(near(m.TMDU, 4.010951104619126));
+    EXPECT_TRUE(near(m.TMDD, -3.414588170798318));
+    EXPECT_TRUE(near(m.Trms, 0.5260569412905689));
     const std::vector<AnsiString> checks = {
-        "---------------------", "Vorn-0100-50",         " (V) Ttyp > Trms",     " (V)Tmax  >   |TMAU|",
+        "---------------------", "Vorn-0400-50b",        " (V) Ttyp > Trms",     " (V)Tmax  >   |TMAU|",
         " (X)Tmax  <=  |TMAD|",  " (X)Tmax  <=  |TMDU|", " (V)Tmax  >   |TMDD|",
     };
     ASSERT_GE(m.Lines.size(), checks.size());
@@ -361,15 +364,15 @@ TEST_F(ElevatorTest, FinalChecksJudgeEachOfTheFourPeakTorques)
     EXPECT_EQ(m.Pass, 0);
     const AnsiString resistor = "需外加回升電阻";
     const std::vector<AnsiString> expected = {
-        "Kelo-P Pemra-0200-50 200 1.8E-5 0.64 4 ",
         "Kelo-P Pemra-0400-50 400 3.4E-5 1.27 8 ",
         "Kelo-P Pemra-0750-50 750 0.000108 2.39 14 ",
-        "Kelo-Q Vorn-0200-50 200 1.77E-5 0.64 4 ",
+        "Kelo-P Pemra-1000-50 1000 0.00026 3.3 18 ",
         "Kelo-Q Vorn-0400-50a 400 2.77E-5 1.27 8 ",
-        "Kelo-Q Vorn-0400-50b 400 6.8E-5 1.27 8 ",
-        "Kelo-R Vorn-0200-50 200 1.77E-5 0.64 4.5 " + resistor,
+        "Kelo-Q Vorn-0750-50 750 0.000113 2.39 14 ",
+        "Kelo-Q Vorn-1000-50 1000 0.000265 3.18 18 ",
         "Kelo-R Vorn-0400-50a 400 2.77E-5 1.27 6.22 " + resistor,
-        "Kelo-R Vorn-0400-50b 400 6.8E-5 1.27 6.22 " + resistor,
+        "Kelo-R Vorn-0750-50 750 0.000113 2.39 11.07 ",
+        "Kelo-R Vorn-1000-50 1000 0.000265 3.18 13.5 ",
     };
     EXPECT_EQ(suggestions(), expected);
 }
@@ -380,8 +383,8 @@ TEST_F(ElevatorTest, FaultsEndInTheElevatorsBoxWithTheReason)
         const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"η", "0", "Floating point division by zero", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"η", "-0", "Floating point division by zero", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"1/RN", "0", "Floating point division by zero", "5. 馬達最高轉速"}, // V / ΔS
+        {"1/RN", "-0", "Floating point division by zero", "5. 馬達最高轉速"},
         {"PB", "0", "Floating point division by zero", "5. 馬達最高轉速"},
         {"PB", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},
         // Step 7 runs for every record, candidate or not.
@@ -427,33 +430,16 @@ TEST_F(ElevatorTest, ZeroRampWithNoCandidateStillFailsInStepSeven)
     EXPECT_TRUE(contains(memo(), "     共0組"));
 }
 
-TEST_F(ElevatorTest, CandidateWithoutValidRmsTorqueIsDropped)
-{
-    // Negative ramp times make the radicand negative for the rotors of 0.000445 kg·m² and more.
-    MotorSpecs[41].Trms = 123;
-    setInput("tA", "-0.1");
-    setInput("tD", "-0.1");
-    calculate();
-    const AnsiString failure = "    Vorn-3000-30 Trms Calculation Error!";
-    EXPECT_TRUE(contains(memo(), failure));
-    EXPECT_TRUE(contains(MotorSpecs[41].Lines, failure));
-    EXPECT_FALSE(contains(w->ResultLines, failure)); // code 10: not in the report's log
-    EXPECT_EQ(MotorSpecs[41].Trms, 123);
-    const int failed[] = {5, 6, 7, 8, 9, 10, 17, 32, 41, 42};
-    for (int r : failed)
-        EXPECT_EQ(MotorSpecs[r].Pass, 0) << r;
-    EXPECT_EQ(MotorSpecs[20].Pass, 1);
-    EXPECT_FALSE(contains(MotorSpecs[20].Lines, "    Vorn-1500-30 Trms Calculation Error!"));
-}
-
 TEST_F(ElevatorTest, RecordWithoutValidRegenerativeEnergyIsDropped)
 {
-    // An endless stroke with a negative friction: both constant-speed energies are near -1e308 each,
-    // so their sum leaves the double range for every record while each energy stays within it.
+    // An endless stroke with the table pulled down harder than it weighs, against strong friction:
+    // both constant-speed energies are negative (-1.6e308 and -3.9e307), so their sum leaves the
+    // double range for every record while each energy stays within it.
     MotorSpecs[5].ER = 7;
     setInput("MC", "0");
     setInput("ML", "50");
-    setInput("μ", "-2");
+    setInput("F", "-1000");
+    setInput("μ", "2");
     setInput("PB", "1");
     setInput("V", "1");
     setInput("S", "1e308");
@@ -504,7 +490,7 @@ class ElevatorTextsTest : public EngineTest
 TEST_F(ElevatorTextsTest, BoxNamesTheMechanismFromTheMessageFile)
 {
     w->pcModPic->UserSelect(Elevator);
-    setInput("η", "0");
+    setInput("1/RN", "0");
     calculate();
     EXPECT_EQ(MessageTexts(),
               std::vector<AnsiString>{GetMsg("Selvane_F", 7, "") + " \n\nFloating point division by zero"});

@@ -16,13 +16,13 @@ TEST_F(FaultBoxTest, EveryMechanismSaysThatItFailedAndWhy)
         const char *symbol, *text;
         AnsiString box;
     } cases[] = {
-        {0, "η", "0", "Ball Screw Calculation Error!"},
-        {1, "η", "0", "Rack and Pinion Calculation Error!"},
+        {0, "1/RN", "0", "Ball Screw Calculation Error!"}, // V / ΔS
+        {1, "1/RN", "0", "Rack and Pinion Calculation Error!"},
         {2, "DR", "1e-320", "Roll Feed Calculation Error! \n\nFloating point overflow"}, // V / ΔS
-        {3, "η", "0", "Rotary Table Calculation Error! \n\n" + zero},
+        {3, "1/RN", "0", "Rotary Table Calculation Error! \n\n" + zero},
         {4, "DO", "0", "Wheel Cart Calculation Error! \n\n" + zero}, // V / ΔS
         {5, "DR", "0", "Conveyor Calculation Error! \n\n" + zero},   // V / ΔS
-        {6, "η", "0", "Elevator \n\n" + zero},
+        {6, "1/RN", "0", "Elevator \n\n" + zero},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.index);

@@ -77,8 +77,8 @@ TEST_F(InertiaDialogTest, ShapeChangeRecomputesWithTheCurrentValues)
     const Case cases[] = {
         {0, " I=54", " m=3", 340, 200},
         {1, " I=91.5", " m=3", 340, 200},
-        {2, " I=814.300815810474", "", 340, 200},
-        {3, " I=2922.30948636923", "", 340, 200},
+        {2, " I=6408547.42042843", "", 340, 200},
+        {3, " I=22998575.6577258", "", 340, 200},
         {4, " I1=27\n I2=6\n I=51", " m1=6\n m2=3", 250, 280},
         {5, " I1=27\n I2=6\n I=40.5", " m1=6\n m2=3", 250, 280},
         {6, " I1=27\n I2=6\n I=51", " m1=6\n m2=3", 250, 280},
@@ -119,10 +119,10 @@ TEST_F(InertiaDialogTest, WeightButtonSetsMassesButNotTheInertia)
 {
     d->cbCalWeight->SetChecked(true);
     d->bbCalWeight->Click();
-    EXPECT_EQ(d->stMrlt->Caption(), " m=226.194671058465"); // 6^2 * pi * 2 * 1
+    EXPECT_EQ(d->stMrlt->Caption(), " m=1780152.06123012"); // 6^2 * pi * 2 * 7870 (iron)
     EXPECT_EQ(d->stIrlt->Caption(), " I=54");
     d->bbCal->Click();
-    EXPECT_EQ(d->stIrlt->Caption(), " I=4071.50407905237"); // 36 * 72 pi / 2
+    EXPECT_EQ(d->stIrlt->Caption(), " I=32042737.1021422"); // 36 * m / 2
 
     d->cbMode->UserSelect(2);
     d->bbCalWeight->Click();
@@ -132,7 +132,7 @@ TEST_F(InertiaDialogTest, WeightButtonSetsMassesButNotTheInertia)
     d->cbMode->UserSelect(4);
     d->bbCalWeight->Click();
     const AnsiString gears = d->stMrlt->Caption();
-    EXPECT_EQ(gears, " m1=84.8230016469244\n m2=37.6991118430775"); // 27 pi and 12 pi
+    EXPECT_EQ(gears, " m1=667557.022961295\n m2=296692.01020502"); // 27 pi and 12 pi times 7870
     d->cbMode->UserSelect(6);
     d->bbCalWeight->Click();
     EXPECT_EQ(d->stMrlt->Caption(), gears);
@@ -166,8 +166,8 @@ TEST_F(InertiaDialogTest, DensityChangeWithoutAMaterialReportsAndChangesNothing)
     d->cbCBX->SetItemIndex(-1);
     FireEvent(d->cbCBX->OnChange, d->cbCBX);
     EXPECT_EQ(MessageTexts(), Symbols_t{"'' is not a valid floating point value."});
-    EXPECT_EQ(InertiaItems[EntryRho].dV, 1);
-    EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "1");
+    EXPECT_EQ(InertiaItems[EntryRho].dV, 7870);
+    EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "7870");
 }
 
 TEST_F(InertiaDialogTest, TypedValueIsStoredAtOnceAndUsedByCalculate)
@@ -215,10 +215,11 @@ TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)
     }
 
     messages.clear();
-    Paste("1e200"); // a number, but its inertia is beyond the double range
+    Paste("1e200"); // a number, but its inertia is beyond the double range: no result
     d->bbCal->Click();
     EXPECT_EQ(MessageTexts(), Symbols_t{"Floating point overflow."});
-    EXPECT_EQ(d->stIrlt->Caption(), " I=54");
+    EXPECT_EQ(d->stIrlt->Caption(), "");
+    EXPECT_FALSE(d->bbReplace->Enabled());
 
     messages.clear();
     SelectValue(d->sgInertia, "R0");
@@ -327,29 +328,68 @@ TEST_F(InertiaDialogTest, UpOntoTheDensityRowLeavesTheDensityAlone)
     EXPECT_TRUE(d->cbCBX->Visible());
     EXPECT_FALSE(d->edValue->Visible());
     EXPECT_EQ(InertiaItems[EntryR0].dV, 7);
-    EXPECT_EQ(InertiaItems[EntryRho].dV, 1);
-    EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "1");
+    EXPECT_EQ(InertiaItems[EntryRho].dV, 7870);
+    EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "7870");
 }
 
-TEST_F(InertiaDialogTest, InnerRadiusOverOuterRadiusWarnsAtEveryValueSelection)
+TEST_F(InertiaDialogTest, InnerRadiusOverOuterRadiusWarnsOncePerCalculation)
 {
     struct Case {
         int shape;
         double RI;
         int warnings;
     };
-    const Case cases[] = {{1, 7, 2}, {1, 6, 0}, {3, 7, 2}, {0, 7, 0}, {2, 7, 0}};
+    // With the weight typed, the hollow cylinder and the truncated cone stay positive: a warning only.
+    const Case cases[] = {{1, 7, 1}, {1, 6, 0}, {3, 7, 1}, {0, 7, 0}, {2, 7, 0}};
     for (const Case &c : cases) {
         d->cbMode->UserSelect(c.shape);
         InertiaItems[EntryRI].dV = c.RI;
         messages.clear();
         SelectValue(d->sgInertia, "R0");
-        d->sgInertia->UserSelectCell(3, 1); // a description cell: no warning
+        d->sgInertia->UserSelectCell(3, 1);
         SelectValue(d->sgInertia, "R0");
+        EXPECT_TRUE(messages.empty()) << c.shape << " RI=" << c.RI;
+        d->bbCal->Click();
         EXPECT_EQ(static_cast<int>(messages.size()), c.warnings) << c.shape << " RI=" << c.RI;
         for (const AnsiString &text : MessageTexts())
             EXPECT_EQ(text, "內徑 !> 外徑");
+        EXPECT_TRUE(d->bbReplace->Enabled());
         EXPECT_EQ(InertiaItems[EntryRI].dV, c.RI);
+    }
+}
+
+TEST_F(InertiaDialogTest, NegativeResultIsRefusedWithItsCause)
+{
+    const AnsiString refused = "No result: the mass or the inertia comes out negative.\nNegative:";
+    struct Case {
+        int shape;
+        const char *symbol, *text, *named;
+        AnsiString shown; // after the value is put right
+    };
+    const Case cases[] = {
+        {0, "m", "-3", " m (重量)", " I=54"},
+        {2, "L", "-2", " L (長度)", " I=6408547.42042843"},
+        {5, "m2", "-3", " m2 (負載輪重)", " I1=27\n I2=6\n I=40.5"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.symbol);
+        d->cbMode->UserSelect(c.shape);
+        const int row = RowOf(d->sgInertia, c.symbol);
+        const AnsiString before = d->sgInertia->Cells(1, row);
+        messages.clear();
+        SelectValue(d->sgInertia, c.symbol);
+        Type(c.text);
+        d->bbCal->Click();
+        EXPECT_EQ(MessageTexts(), Symbols_t{refused + c.named});
+        EXPECT_EQ(d->stIrlt->Caption(), "");
+        EXPECT_FALSE(d->bbReplace->Enabled());
+
+        SelectValue(d->sgInertia, c.symbol);
+        Type(before);
+        d->bbCal->Click();
+        EXPECT_EQ(d->stIrlt->Caption(), c.shown);
+        EXPECT_TRUE(d->bbReplace->Enabled());
+        EXPECT_EQ(messages.size(), 1u);
     }
 }
 
@@ -364,7 +404,7 @@ TEST_F(InertiaDialogTest, ZeroLoadSideDivisorReportsAndKeepsTheResult)
     EXPECT_EQ(MessageTexts(), Symbols_t{"Floating point division by zero."});
     EXPECT_EQ(InertiaItems[EntryI].dV, 51);
     EXPECT_EQ(InertiaItems[EntryI1].dV, 9); // 36 * 2 / 8, stored before the division
-    EXPECT_EQ(d->stIrlt->Caption(), " I1=27\n I2=6\n I=51");
+    EXPECT_EQ(d->stIrlt->Caption(), "");    // but not shown
 
     // A shape change and an activation go on past the fault.
     messages.clear();

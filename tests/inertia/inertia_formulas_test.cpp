@@ -29,17 +29,17 @@ TEST_F(InertiaFormulas, BuiltInDefaultsGiveTheWorkedResults)
         double I, I1, I2; // I1 and I2 < 0: not touched
     };
     const Case cases[] = {
-        {"solid cylinder", CalcInertiaSolidCylinder, 54, -1, -1},               // 36 * 3 / 2
-        {"hollow cylinder", CalcInertiaHollowCylinder, 91.5, -1, -1},           // (36 + 25) * 3 / 2
-        {"cone", CalcInertiaCone, 814.300815810474, -1, -1},                    // 1296 * pi * 2 / 10
-        {"truncated cone", CalcInertiaTruncatedCone, 2922.30948636923, -1, -1}, // 930.2 * pi
-        {"gear pair", CalcInertiaGearPair, 51, 27, 6},                          // (24/12)^2 * 6 + 27
-        {"wheel pair", CalcInertiaWheelPair, 40.5, 27, 6},                      // (6/4)^2 * 6 + 27
+        {"solid cylinder", CalcInertiaSolidCylinder, 54, -1, -1},                 // 36 * 3 / 2
+        {"hollow cylinder", CalcInertiaHollowCylinder, 91.5, -1, -1},             // (36 + 25) * 3 / 2
+        {"cone", CalcInertiaCone, 6408547.420428433, -1, -1},                     // 1296 * pi * 2 * 7870 / 10
+        {"truncated cone", CalcInertiaTruncatedCone, 22998575.657725804, -1, -1}, // 930.2 * pi * 7870
+        {"gear pair", CalcInertiaGearPair, 51, 27, 6},                            // (24/12)^2 * 6 + 27
+        {"wheel pair", CalcInertiaWheelPair, 40.5, 27, 6},                        // (6/4)^2 * 6 + 27
     };
     for (const Case &c : cases) {
         InitInertiaTable();
         c.calc();
-        EXPECT_NEAR(at(EntryI), c.I, 1e-11) << c.shape;
+        EXPECT_DOUBLE_EQ(at(EntryI), c.I) << c.shape;
         if (c.I1 >= 0) {
             EXPECT_DOUBLE_EQ(at(EntryI1), c.I1) << c.shape;
             EXPECT_DOUBLE_EQ(at(EntryI2), c.I2) << c.shape;
@@ -62,11 +62,11 @@ TEST_F(InertiaFormulas, TruncatedConeMatchesClosedFormAndCylinderAtEqualRadii)
     InitInertiaTable();
     at(EntryRI) = at(EntryR0);
     CalcInertiaTruncatedCone();
-    EXPECT_NEAR(at(EntryI), 4071.5040790523717, 1e-9); // pi * rho * L * R0^4 / 2
+    EXPECT_DOUBLE_EQ(at(EntryI), 32042737.102142166); // pi * rho * L * R0^4 / 2
     const double cone = at(EntryI);
     storeSolidCylinderMass();
     CalcInertiaSolidCylinder();
-    EXPECT_NEAR(at(EntryI), cone, 1e-9);
+    EXPECT_DOUBLE_EQ(at(EntryI), cone);
 }
 
 TEST_F(InertiaFormulas, ZeroLoadSideDivisorFaultsAfterStoringTheWheelInertias)

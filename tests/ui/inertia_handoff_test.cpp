@@ -164,6 +164,41 @@ TEST_F(InertiaHandOffTest, ResultReplacesAValueHalfTypedInTheMainWindow)
     EXPECT_EQ(Shown("JR"), "54");
 }
 
+TEST_F(InertiaHandOffTest, HollowCylinderWithTheInnerRadiusOverTheOuterHandsNothingOver)
+{
+    const AnsiString refused =
+        "No result: the mass or the inertia comes out negative.\n內徑 (RI) is larger than 外徑 (R0)";
+    ClickAndAccept(1, 11);
+    ASSERT_EQ(SizeItems[45].dV, 54);
+    ClickAndAccept(1, 11, [&] {
+        d->cbMode->UserSelect(1);
+        d->cbCalWeight->SetChecked(true);
+        SelectValue(d->sgWeight, "RI");
+        Type("7"); // over R0 = 6
+        d->bbCalWeight->Click();
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refused});
+        EXPECT_EQ(d->stMrlt->Caption(), "");
+        EXPECT_FALSE(d->bbReplace->Enabled());
+        messages.clear();
+        d->bbCal->Click(); // with the mass that came out negative
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refused + "\nNegative: m (重量)"});
+        EXPECT_EQ(d->stIrlt->Caption(), "");
+    });
+    EXPECT_EQ(SizeItems[45].dV, 54);
+    EXPECT_EQ(Shown("JR"), "54");
+
+    // Put right, the mass and the inertia of the iron tube are handed over again.
+    ClickAndAccept(1, 11, [&] {
+        SelectValue(d->sgWeight, "RI");
+        Type("5");
+        d->bbCalWeight->Click();
+        d->bbCal->Click();
+        EXPECT_EQ(d->stMrlt->Caption(), " m=543935.352042537"); // (36 - 25) pi * 2 * 7870
+        EXPECT_TRUE(d->bbReplace->Enabled());
+    });
+    EXPECT_EQ(Shown("JR"), "16590028.2372974"); // (36 + 25) * m / 2
+}
+
 TEST_F(InertiaHandOffTest, JrAreasOfDifferentPagesFeedTheSameParameter)
 {
     ClickAndAccept(1, 11);

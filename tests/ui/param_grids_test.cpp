@@ -509,7 +509,7 @@ TEST_F(MainWindowTest, PickListWritesNowhereOnceItsRowIsGone)
     const AnsiString before = w->sgPar1->Cells(1, row);
     w->cbCBX->UserSelect(0);
     EXPECT_EQ(w->sgPar1->Cells(1, row), before);
-    EXPECT_EQ(SizeItems[9].dV, 0.02266);
+    EXPECT_EQ(SizeItems[9].dV, 7870);
     EXPECT_EQ(SizeItems[w->Par1RowItem[row]].dV, 0);
 }
 

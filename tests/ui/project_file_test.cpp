@@ -33,7 +33,7 @@ std::string defaultParameterLines()
                                  "NV=2400[(rpm)]",
                                  "F=0[(N)]",
                                  "FP=0[(N)]",
-                                 big5Rho + "=0.02266[(kg/m^3)]",
+                                 big5Rho + "=7870[(kg/m^3)]",
                                  big5Theta + "=0[(" + big5Degree + ")]",
                                  big5Mu + "=0.1[]",
                                  big5Eta + "=0.85[]",
@@ -156,7 +156,7 @@ TEST_F(ProjectFileTest, RoundTripRestoresValuesUnitsUnitSystemAndMechanism)
     SizeItems[5].dV = 12.5;
     SizeItems[5].asNowUnit = "inch"; // picked in the unit column
     SizeItems[9].dV = 0.3;
-    SizeItems[21].dV = 1e-7;
+    SizeItems[21].dV = -1e-7; // a mass no machine has: saved and loaded all the same
     SizeItems[40].dV = -2.5e20;
     WindowState saved = state();
     saved.values[17] = 0.0428571428571429; // 3/70 kept to the file's 15 significant digits
@@ -174,6 +174,10 @@ TEST_F(ProjectFileTest, RoundTripRestoresValuesUnitsUnitSystemAndMechanism)
     EXPECT_EQ(w->CurMechanism, 5);
     EXPECT_EQ(MotorSpecs[0].TorqueUnitType, 2);
     EXPECT_TRUE(messages.empty()) << messages.front().text;
+    // Only Calculate judges it.
+    w->bbCalculate->Click();
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Calculation stopped, these inputs are not physically "
+                                                      "possible:\nML  負載重量: must be 0 or more"});
 }
 
 TEST_F(ProjectFileTest, LoadingAwayFromTheRotaryTableKeepsTheFileUnits)

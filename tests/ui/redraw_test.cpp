@@ -22,7 +22,7 @@ TEST_F(RedrawTest, CatalogueFollowsChangedInputsAndBack)
 {
     calculate();
     const auto first = catalogueResults();
-    EXPECT_EQ(w->sgMotor->Cells(8, 1), FloatToStr(MotorSpecs[0].Trms));
+    EXPECT_EQ(w->sgMotor->Cells(8, 2), FloatToStr(MotorSpecs[1].Trms));
 
     setInput("ML", "10"); // a heavier load: every torque and energy changes
     calculate();
@@ -31,7 +31,7 @@ TEST_F(RedrawTest, CatalogueFollowsChangedInputsAndBack)
     for (size_t i = 0; i < first.size(); ++i)
         changed += first[i] != heavier[i];
     EXPECT_GT(changed, 43 * 4);
-    EXPECT_EQ(w->sgMotor->Cells(8, 1), FloatToStr(MotorSpecs[0].Trms));
+    EXPECT_EQ(w->sgMotor->Cells(8, 2), FloatToStr(MotorSpecs[1].Trms));
 
     setInput("ML", "5");
     calculate();

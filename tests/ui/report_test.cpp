@@ -499,7 +499,7 @@ TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
                          "  V     = 10        [(m/min)   ]平台移動速度",
                          "  S     = 200       [(mm)      ]單一行程移動距離 ",
                          "  F     = 0         [(N)       ]外力",
-                         "  ρ     = 0.02266   [(kg/m^3)  ]比重",
+                         "  ρ     = 7870      [(kg/m^3)  ]比重",
                          "  μ     = 0.1       [          ]滑軌摩擦係數",
                          "  η     = 0.85      [          ]由馬達至導螺桿的傳動效",
                          "  tA    = 0.257     [(sec)     ]馬達加速時間",

@@ -113,13 +113,14 @@ TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
                 return true;
         return false;
     };
-    const int hundredWatt[] = {0, 11, 26};
+    const int twoHundredWatt[] = {1, 12, 27};
 
     w->bbCalculate->Click();
-    for (int r : hundredWatt)
+    for (int r : twoHundredWatt)
         EXPECT_TRUE(shown(r)) << r;
-    // 100 kg more: JL/15 rises above the 100 W rotors, so they are no longer candidates.
-    w->sgPar1->SetCells(1, ml, "100");
+    // A 500 kg load: JL/15 = 2.5E-5 kg·m² rises above the 200 W rotors, so they are no longer
+    // candidates.
+    w->sgPar1->SetCells(1, ml, "500");
     w->bbCalculate->Click();
     int candidates = 0;
     for (int r = 0; r < 43; ++r) {
@@ -131,14 +132,14 @@ TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
         EXPECT_EQ(g->Cells(9, r + 1), FloatToStr(MotorSpecs[r].TA)) << r;
     }
     EXPECT_GT(candidates, 0);
-    for (int r : hundredWatt)
+    for (int r : twoHundredWatt)
         EXPECT_FALSE(shown(r)) << r;
     EXPECT_EQ(w->sgPar3->Cells(1, RowOfSymbol(w->sgPar3, "NV")), "2000"); // 10 m/min over 5 mm
 
     // Pressing the active system again keeps them; the other system empties them until the next
     // calculation, and so does coming back; the inputs stay as typed.
     w->tbSI->Click();
-    EXPECT_TRUE(shown(1));
+    EXPECT_TRUE(shown(2)); // 400 W
     for (TToolButton *button : {w->tbMI, w->tbSI}) {
         button->Click();
         SCOPED_TRACE(w->UnitType);
@@ -146,10 +147,10 @@ TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
             EXPECT_FALSE(shown(r)) << r;
         for (int r = 1; r < w->sgPar3->RowCount(); ++r)
             EXPECT_EQ(w->sgPar3->Cells(1, r), "") << w->sgPar3->Cells(0, r);
-        EXPECT_EQ(w->sgPar1->Cells(1, ml), "100");
+        EXPECT_EQ(w->sgPar1->Cells(1, ml), "500");
     }
     w->bbCalculate->Click();
-    EXPECT_TRUE(shown(1));
+    EXPECT_TRUE(shown(2)); // 400 W
     EXPECT_EQ(g->Cells(8, 0), "Trms");
 }
 
@@ -250,8 +251,14 @@ TEST_F(MainWindowTest, ReplaceWithoutAChosenMaterialReportsAndChangesNothing)
     const int row = RowOfSymbol(w->sgPar1, "ρ");
     w->bbReplace->Click();
     EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'' is not a valid floating point value."});
-    EXPECT_EQ(w->sgPar1->Cells(1, row), "0.02266");
-    EXPECT_EQ(SizeItems[9].dV, 0.02266);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "7870");
+    EXPECT_EQ(SizeItems[9].dV, 7870);
+    // The default is iron, exactly as Replace puts it.
+    ASSERT_TRUE(w->sgDensity->UserSelectCell(1, 12));
+    ASSERT_EQ(w->sgDensity->Cells(0, 12), "鐵[iron]");
+    w->bbReplace->Click();
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "7870");
+    EXPECT_EQ(SizeItems[9].dV, 7870);
 }
 
 TEST(MatchLookup, SeriesAndModelMustBothAgree)
