@@ -15,18 +15,18 @@ class TSelvane_Inertia_F : public TForm
   public:
     explicit TSelvane_Inertia_F(TComponent *owner);
 
-    TComboBox *cbMode;
-    TCheckBox *cbCalWeight;
-    TStringGrid *sgWeight;
-    TBitBtn *bbCalWeight;
-    TStaticText *stMrlt;
-    TStringGrid *sgInertia;
-    TImage *Image1;
-    TStaticText *stFormula;
-    TStaticText *stIrlt;
-    TEdit *edValue;
-    TComboBox *cbCBX;
-    TBitBtn *bbCal, *bbReplace, *bbCancel;
+    TComboBox *cbMode = nullptr;
+    TCheckBox *cbCalWeight = nullptr;
+    TStringGrid *sgWeight = nullptr;
+    TBitBtn *bbCalWeight = nullptr;
+    TStaticText *stMrlt = nullptr;
+    TStringGrid *sgInertia = nullptr;
+    TImage *Image1 = nullptr;
+    TStaticText *stFormula = nullptr;
+    TStaticText *stIrlt = nullptr;
+    TEdit *edValue = nullptr;
+    TComboBox *cbCBX = nullptr;
+    TBitBtn *bbCal = nullptr, *bbReplace = nullptr, *bbCancel = nullptr;
 
     void FormActivate(TObject *Sender);
     void cbModeChange(TObject *Sender);

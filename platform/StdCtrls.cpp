@@ -251,25 +251,29 @@ template <typename T> QString CacheKeyHex(T value)
 // The Fusion style draws a group box's frame from a picture it loads by file name, and loading by
 // name asks every picture-format plugin whether it reads the file, loading them all. Reading the
 // picture as PNG directly and putting it in the pixmap cache under the key that QPixmap::load looks
-// up spares that; should the key ever differ, the style simply loads the picture itself.
+// up spares that; should the key ever differ, the style simply loads the picture itself. The cache
+// may drop the picture again, so each new group box puts it back if it is gone.
 void CacheGroupBoxFrame()
 {
-    static bool cached = false;
-    if (cached)
-        return;
-    cached = true;
-    const QFileInfo info(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-    if (!info.exists())
-        return;
-    QImageReader reader(info.filePath(), "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return;
-    const QString key = QLatin1String("qt_pixmap") + info.absoluteFilePath() +
-                        CacheKeyHex(static_cast<uint>(info.lastModified().toSecsSinceEpoch())) +
-                        CacheKeyHex(static_cast<quint64>(info.size())) + CacheKeyHex(0u);
-    QPixmapCache::insert(key, QPixmap::fromImage(image));
+    struct Frame {
+        QString key;
+        QImage image;
+    };
+    static const Frame frame = [] {
+        const QFileInfo info(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        if (!info.exists())
+            return Frame{};
+        QImageReader reader(info.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        return Frame{QLatin1String("qt_pixmap") + info.absoluteFilePath() +
+                         CacheKeyHex(static_cast<uint>(info.lastModified().toSecsSinceEpoch())) +
+                         CacheKeyHex(static_cast<quint64>(info.size())) + CacheKeyHex(0u),
+                     reader.read()};
+    }();
+    QPixmap cached;
+    if (!frame.image.isNull() && !QPixmapCache::find(frame.key, &cached))
+        QPixmapCache::insert(frame.key, QPixmap::fromImage(frame.image));
 }
 
 } // namespace

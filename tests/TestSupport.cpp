@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -56,4 +57,34 @@ FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &old_);
     std::signal(SIGXFSZ, oldHandler_);
+}
+
+QImage Grabbed(QWidget *widget, const QRect &rect)
+{
+    return widget->grab(rect.isNull() ? QRect(QPoint(0, 0), QSize(-1, -1)) : rect)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int DarkPixels(const QImage &image, const QRect &rect)
+{
+    int dark = 0;
+    const QRect inside = rect & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+bool ShowsPicture(const QImage &image, const QPoint &at, const QImage &picture)
+{
+    const QRect shown = QRect(at, picture.size()) & image.rect();
+    if (picture.isNull() || shown.isEmpty())
+        return false;
+    const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = shown.top(); y <= shown.bottom(); ++y)
+        for (int x = shown.left(); x <= shown.right(); ++x)
+            if (image.pixel(x, y) != expected.pixel(x - at.x(), y - at.y()))
+                return false;
+    return true;
 }

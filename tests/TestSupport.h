@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -38,3 +40,13 @@ class FileSizeLimit
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };
+
+class QWidget;
+
+// What the screen shows of the widget now, painted afresh: rect is in the widget's coordinates, the
+// whole widget when not given.
+QImage Grabbed(QWidget *widget, const QRect &rect = QRect());
+// Pixels in rect darker than mid grey: the strokes of a text in black or a dark colour.
+int DarkPixels(const QImage &image, const QRect &rect);
+// Whether image shows picture unscaled with its top left corner at `at`, as far as image reaches.
+bool ShowsPicture(const QImage &image, const QPoint &at, const QImage &picture);

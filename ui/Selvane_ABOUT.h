@@ -10,13 +10,13 @@ class TSelvane_About_F : public TForm
   public:
     explicit TSelvane_About_F(TComponent *owner);
 
-    TPanel *Panel1;
-    TImage *ProgramIcon;
-    TImage *Banner;
-    TLabel *ProductName;
-    TLabel *Version;
-    TLabel *Label1;
-    TButton *OKButton;
+    TPanel *Panel1 = nullptr;
+    TImage *ProgramIcon = nullptr;
+    TImage *Banner = nullptr;
+    TLabel *ProductName = nullptr;
+    TLabel *Version = nullptr;
+    TLabel *Label1 = nullptr;
+    TButton *OKButton = nullptr;
 
   private:
     void buildLayout();

@@ -13,12 +13,15 @@ class TSelvane_Actions_F : public TForm
   public:
     explicit TSelvane_Actions_F(TComponent *owner);
 
-    TScrollBox *ScrollBox1; // the form's scrolled area
-    TStaticText *stTitle;
-    TGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
-    TStaticText *StaticText1, *StaticText2, *StaticText3, *StaticText4, *StaticText5;
-    TCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5;
-    TBitBtn *BitBtn5, *BitBtn6;
+    TScrollBox *ScrollBox1 = nullptr; // the form's scrolled area
+    TStaticText *stTitle = nullptr;
+    TGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr, *GroupBox4 = nullptr,
+              *GroupBox5 = nullptr;
+    TStaticText *StaticText1 = nullptr, *StaticText2 = nullptr, *StaticText3 = nullptr,
+                *StaticText4 = nullptr, *StaticText5 = nullptr;
+    TCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
+              *CheckBox5 = nullptr;
+    TBitBtn *BitBtn5 = nullptr, *BitBtn6 = nullptr;
 
     void FormActivate(TObject *Sender);
     void StaticText4Click(TObject *Sender);

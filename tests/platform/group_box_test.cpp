@@ -1,7 +1,9 @@
 #include "platform/StdCtrls.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmapCache>
+#include <QProcess>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,25 @@ QImage Drawn(TGroupBox &box)
 
 TEST(GroupBoxFrame, DrawnWithoutPluginsAndAsTheStyleDrawsIt)
 {
+    // Only a process that has not loaded the plugins yet tells whether drawing loads them: after a
+    // test that loaded them, this one runs again alone in a fresh process.
+    const char alone[] = "SELVANE_GROUP_BOX_ALONE";
+    if (PictureFormatPluginLoaded()) {
+        ASSERT_FALSE(qEnvironmentVariableIsSet(alone)) << "loaded before any drawing";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(alone, "1");
+        env.remove("GTEST_OUTPUT");
+        QProcess again;
+        again.setProcessEnvironment(env);
+        again.setProcessChannelMode(QProcess::MergedChannels);
+        again.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=GroupBoxFrame.DrawnWithoutPluginsAndAsTheStyleDrawsIt"});
+        ASSERT_TRUE(again.waitForFinished(120000));
+        EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(again.exitCode(), 0) << again.readAll().toStdString();
+        return;
+    }
+
     TGroupBox box(nullptr);
     box.SetCaption("Mode");
     box.Widget()->resize(120, 60);

@@ -3,6 +3,8 @@
 #include "platform/Exceptions.h"
 #include "platform/Forms.h"
 
+#include "TestSupport.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -31,13 +33,14 @@ TEST_F(DeferredPicture, DecodedOnceWhenShownOrAsked)
 {
     struct Case {
         const char *how;
-        bool show; // else Picture() is asked for
+        bool asked; // Picture() asked for before the control is shown
     };
-    for (const Case c : {Case{"shown", true}, Case{"asked", false}}) {
+    for (const Case c : {Case{"shown", false}, Case{"asked", true}}) {
         QWidget parent;
+        parent.resize(40, 20);
         TImage image(nullptr);
         image.Widget()->setParent(&parent);
-        image.SetBounds(0, 0, 20, 10);
+        image.SetBounds(10, 5, 20, 10);
         int loads = 0;
         image.SetPicture([&loads] {
             ++loads;
@@ -47,13 +50,16 @@ TEST_F(DeferredPicture, DecodedOnceWhenShownOrAsked)
         });
         QCoreApplication::processEvents();
         EXPECT_EQ(loads, 0) << c.how;
-        if (c.show) {
-            parent.show();
-            image.Widget()->repaint();
+        if (c.asked) {
+            EXPECT_EQ(image.Picture().width(), 20) << c.how;
         }
-        EXPECT_EQ(image.Picture().width(), 20) << c.how;
-        image.Widget()->repaint();
-        EXPECT_EQ(image.Picture().pixelColor(0, 0), QColor(Qt::red)) << c.how;
+        parent.show();
+        for (int paint = 0; paint < 2; ++paint) {
+            const QImage screen = Grabbed(&parent);
+            EXPECT_EQ(screen.pixelColor(10, 5), QColor(Qt::red)) << c.how;
+            EXPECT_EQ(screen.pixelColor(29, 14), QColor(Qt::red)) << c.how;
+            EXPECT_NE(screen.pixelColor(9, 5), QColor(Qt::red)) << c.how;
+        }
         EXPECT_EQ(loads, 1) << c.how;
     }
 }

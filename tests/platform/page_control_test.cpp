@@ -1,5 +1,7 @@
 #include "platform/ComCtrls.h"
 
+#include "TestSupport.h"
+
 #include <QApplication>
 #include <QTabBar>
 #include <QTabWidget>
@@ -8,8 +10,8 @@
 
 #include <vector>
 
-// Tabs added and renamed while the page control is hidden are measured when it shows: each tab then
-// has the size that a tab bar given the same captions in sight has.
+// Tabs added and renamed while the page control is hidden are measured when it shows: the tab bar
+// then looks as one given the same captions in sight.
 TEST(PageControl, TabsAddedUnseenGetTheirSizeWhenShown)
 {
     const std::vector<AnsiString> first = {"使用者輸入參數", "1", "Motor Specifications"};
@@ -42,14 +44,12 @@ TEST(PageControl, TabsAddedUnseenGetTheirSizeWhenShown)
         reference.show();
         QApplication::processEvents();
 
+        // On screen the tabs and the frame's top edge below them look as the reference's.
         QTabBar *bar = pc.TabWidget()->tabBar();
         ASSERT_EQ(bar->count(), 3);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(bar->tabText(i).toStdString(), shown[static_cast<size_t>(i)]);
-            EXPECT_EQ(bar->tabRect(i), reference.tabBar()->tabRect(i)) << i;
-        }
         EXPECT_EQ(bar->geometry(), reference.tabBar()->geometry());
-        EXPECT_EQ(bar->drawBase(), reference.tabBar()->drawBase());
+        const QRect tabs(0, 0, 600, reference.tabBar()->height() + 2);
+        EXPECT_EQ(Grabbed(&host, tabs), Grabbed(&reference, tabs));
         for (TTabSheet *sheet : sheets)
             delete sheet;
     }

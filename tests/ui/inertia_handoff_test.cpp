@@ -1,7 +1,12 @@
+#include "TestSupport.h"
+
 #include "inertia/InertiaDialogFixture.h"
 #include "model/Units.h"
+#include "platform/Jpeg.h"
 #include "ui/GridDriving.h"
 #include "ui/Selvane_ABOUT.h"
+
+#include <utility>
 
 namespace
 {
@@ -223,13 +228,24 @@ TEST_F(InertiaHandOffTextsTest, CaptionComesFromMessage91)
 TEST_F(MainWindowTest, AboutBoxOpensFromTheToolBar)
 {
     TForm *shown = nullptr;
+    QImage screen;
     OnNextModal([&](TForm *form) {
         shown = form;
+        form->Show();
+        screen = Grabbed(form->Widget());
         static_cast<TSelvane_About_F *>(form)->OKButton->Click();
         return mrNone;
     });
     w->tbAbout->Click();
     ASSERT_EQ(shown, Selvane_About_F);
+    // Both pictures on screen the first time the box shows.
+    for (const auto &[image, picture] : {std::pair{Selvane_About_F->Banner, "about_banner.jpg"},
+                                         std::pair{Selvane_About_F->ProgramIcon, "about_icon.jpg"}}) {
+        const QPoint at = image->Widget()->mapTo(Selvane_About_F->Widget(), QPoint(0, 0));
+        EXPECT_TRUE(ShowsPicture(screen.copy(QRect(at, image->Widget()->size())), QPoint(0, 0),
+                                 EmbeddedJpeg(picture)))
+            << picture;
+    }
     EXPECT_EQ(Selvane_About_F->ModalResult(), mrOk);
     EXPECT_EQ(Selvane_About_F->ProductName->Caption(), "Zorvo Kelo -Selvane");
     EXPECT_EQ(Selvane_About_F->Version->Caption(), "Version : 1.02.04");

@@ -1,12 +1,15 @@
 #include "GridDriving.h"
 #include "MainWindowFixture.h"
+#include "TestSupport.h"
 
 #include "model/SizeItem.h"
+#include "platform/Jpeg.h"
 
 #include <QMouseEvent>
 #include <QTableView>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace
@@ -122,9 +125,20 @@ TEST_F(MainWindowTest, EachMechanismListsItsParametersInTheRightGrid)
 
 TEST_F(MainWindowTest, HiddenMechanismComboTurnsThePicturePage)
 {
+    // Each page, the first one as start-up shows it and the others when first turned to, shows
+    // its mechanism's drawing.
+    for (int k : {0, 4, 1, 2, 3, 5, 6}) {
+        if (k > 0)
+            w->cbModel->UserSelect(k);
+        EXPECT_EQ(w->pcModPic->ActivePageIndex(), k);
+        EXPECT_EQ(w->CurMechanism, k);
+        QApplication::processEvents();
+        const QImage drawing = EmbeddedJpeg(("mechanism" + std::to_string(k + 1) + ".jpg").c_str());
+        const QWidget *image = w->imgMod[k]->Widget();
+        const QRect shown(image->mapTo(w->Widget(), QPoint(0, 0)), image->size());
+        EXPECT_TRUE(ShowsPicture(Grabbed(w->Widget(), shown), QPoint(0, 0), drawing)) << k;
+    }
     w->cbModel->UserSelect(4);
-    EXPECT_EQ(w->pcModPic->ActivePageIndex(), 4);
-    EXPECT_EQ(w->CurMechanism, 4);
     EXPECT_GT(RowOfSymbol(w->sgPar1, "WN"), 0);
 }
 

@@ -158,9 +158,14 @@ TEST_F(ProjectFileTest, RoundTripRestoresValuesUnitsUnitSystemAndMechanism)
     SizeItems[9].dV = 0.3;
     SizeItems[21].dV = -1e-7; // a mass no machine has: saved and loaded all the same
     SizeItems[40].dV = -2.5e20;
+    SizeItems[26].asNowUnit = "(µm)"; // Big5 has no micro sign
     WindowState saved = state();
     saved.values[17] = 0.0428571428571429; // 3/70 kept to the file's 15 significant digits
     save(path);
+    // Written in UTF-8 then, the symbols of the keys too, so that nothing turns into "?".
+    const std::string bytes = readFileBytes(path);
+    EXPECT_NE(bytes.find("\r\nPB=5[(\xC2\xB5m)]\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\xCE\x94S="), std::string::npos);
 
     w->pcModPic->UserSelect(2);
     w->tbSI->Click();

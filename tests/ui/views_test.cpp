@@ -1,10 +1,13 @@
 #include "GridDriving.h"
 #include "MainWindowFixture.h"
+#include "TestSupport.h"
 
 #include "model/MotorCatalogue.h"
 #include "model/SizeItem.h"
 #include "model/Tables.h"
 #include "ui/MatchLookup.h"
+
+#include <QStyle>
 
 #include <vector>
 
@@ -55,6 +58,23 @@ void ExpectDensityColumn(const TStringGrid *grid, const char *const (&values)[16
 TEST_F(MainWindowTest, CatalogueGridInBothUnitSystems)
 {
     TStringGrid *g = w->sgMotor;
+    // Its page first shown: each header and cell in sight shows a text exactly where the grid has one.
+    w->PageControl2->SetActivePage(w->tsMotor);
+    QApplication::processEvents();
+    const QImage screen = Grabbed(g->Widget());
+    const int step = g->DefaultRowHeight() + g->GridLineWidth();
+    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int texts = 0;
+    for (int c = 0, left = 0; c < g->ColCount() && left + g->ColWidths(c) <= screen.width() - bar; ++c) {
+        for (int r = 0; (r + 1) * step <= screen.height() - bar; ++r) {
+            const QRect cell(left + 2, r * step + 2, g->ColWidths(c) - 4, step - 5);
+            EXPECT_EQ(DarkPixels(screen, cell) > 0, !g->Cells(c, r).empty()) << c << ", " << r;
+            texts += !g->Cells(c, r).empty();
+        }
+        left += g->ColWidths(c) + g->GridLineWidth();
+    }
+    EXPECT_GT(texts, 50);
+
     EXPECT_EQ(g->RowCount(), 44);
     EXPECT_EQ(g->ColCount(), 16);
     const std::vector<int> widths{50, 80, 90, 90, 90, 90, 90, 90, 90, 90};
