@@ -107,6 +107,14 @@ class ReportTest : public MainWindowTest
         a->CheckBox4->SetChecked(b4);
         a->CheckBox5->SetChecked(b5);
     }
+    static void nothingChecked(TSelvane_Actions_F *a)
+    {
+        only(a, false, false, false, false, false);
+        for (TCheckBox *box : a->SuggestBoxes)
+            box->SetChecked(false);
+        for (TCheckBox *box : a->DetailBoxes)
+            box->SetChecked(false);
+    }
     static void setRow(TStringGrid *g, int r, const Lines &cells)
     {
         for (size_t c = 0; c < cells.size(); ++c)
@@ -421,15 +429,7 @@ TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
         c.change();
         messages.clear();
         if (c.writes) {
-            saveReport(
-                [](TSelvane_Actions_F *a) {
-                    only(a, false, false, false, false, false);
-                    for (TCheckBox *box : a->SuggestBoxes)
-                        box->SetChecked(false);
-                    for (TCheckBox *box : a->DetailBoxes)
-                        box->SetChecked(false);
-                },
-                path);
+            saveReport(nothingChecked, path);
             EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
             EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Save File OK!"});
             std::filesystem::remove(path);
@@ -562,15 +562,7 @@ TEST_F(ReportTest, BallScrewCalculationWithNoBoxChecked)
 {
     w->bbCalculate->Click();
     ASSERT_GT(w->sgMotorRlt->RowCount(), 1);
-    saveReport(
-        [](TSelvane_Actions_F *a) {
-            only(a, false, false, false, false, false);
-            for (TCheckBox *box : a->SuggestBoxes)
-                box->SetChecked(false);
-            for (TCheckBox *box : a->DetailBoxes)
-                box->SetChecked(false);
-        },
-        path);
+    saveReport(nothingChecked, path);
     EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
     EXPECT_EQ(messages.back().text, "Save File OK!");
 }
