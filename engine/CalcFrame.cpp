@@ -109,9 +109,8 @@ void Mechanism::peakTorques(const Calc &c) const
         const Real J = m.JM + JL; // the catalogue's rotor inertia, not the parameter JM
         if (c.si()) {
             m.TA = J * K * NV / tA + TL;
-            m.MarkCalculated(ResultTA);
             m.TD = J * MinusK * NV / tD + TL;
-            m.MarkCalculated(ResultTD);
+            m.MarkCalculated({ResultTA, ResultTD});
             c.motorLine(r, 1, "    ", m.Model, " TA =  0.1047 x ( JM + JL) x N/tA  +  TL = ", m.TA,
                         m.TorqueNowUnit);
             c.motorLine(r, 1, "    ", m.Model, " TD = -0.1047 x ( JM + JL) x N/tD  +  TL = ", m.TD,
@@ -120,9 +119,8 @@ void Mechanism::peakTorques(const Calc &c) const
                 c.motorLine(r, 1, " ");
         } else if (c.imperial()) {
             m.TA = J * K * NV / tA * ImperialTorque + TL;
-            m.MarkCalculated(ResultTA);
             m.TD = J * MinusK * NV / tD * ImperialTorque + TL;
-            m.MarkCalculated(ResultTD);
+            m.MarkCalculated({ResultTA, ResultTD});
             c.motorLine(r, 1, "    ", m.Model, " TA =  0.00325 x ( JM + JL) x N/tA  +  TL = ", m.TA,
                         m.TorqueNowUnit);
             c.motorLine(r, 1, "    ", m.Model, " TD = -0.00325 x ( JM + JL) x N/tD  +  TL = ", m.TD,
@@ -151,7 +149,7 @@ void Mechanism::rmsTorques(const Calc &c) const
             continue;
         try {
             m.Trms = sqrt(rmsSquareSum(m) / tP);
-            m.MarkCalculated(ResultTrms);
+            m.MarkCalculated({ResultTrms});
             c.motorLine(r, 1, "    ", m.Model, texts.rmsLine, m.Trms, m.TorqueNowUnit);
         } catch (const Exception &) {
             // No valid RMS torque (a negative radicand included): the record cannot be judged.
@@ -172,29 +170,24 @@ void Mechanism::regenEnergies(const Calc &c) const
         const Real TA = m.TA, TD = m.TD;
         if (c.si()) {
             m.EA = NV * 0.5 * TA * K * tA;
-            m.MarkCalculated(ResultEA);
             m.ED = NV * 0.5 * TD * K * tD;
-            m.MarkCalculated(ResultED);
             m.EE = NV * TL * K * tE;
-            m.MarkCalculated(ResultEE);
+            m.MarkCalculated({ResultEA, ResultED, ResultEE});
             c.motorLine(r, 1, "    ", m.Model, " EA = 0.1047 x N/2 x TA x tA = ", m.EA, " (J)");
             c.motorLine(r, 1, "    ", m.Model, " ED = 0.1047 x N/2 x TD x tD = ", m.ED, " (J)");
             c.motorLine(r, 1, "    ", m.Model, " EE = 0.1047 x N x TL x tE   = ", m.EE, " (J)");
         } else if (c.imperial()) {
             m.EA = NV * 0.5 * TA * K * tA * ImperialEnergy;
-            m.MarkCalculated(ResultEA);
             m.ED = NV * 0.5 * TD * K * tD * ImperialEnergy;
-            m.MarkCalculated(ResultED);
             m.EE = NV * TL * K * tE * ImperialEnergy;
-            m.MarkCalculated(ResultEE);
+            m.MarkCalculated({ResultEA, ResultED, ResultEE});
             c.motorLine(r, 1, "    ", m.Model, " EA = 0.14197 x N/2 x TA x tA = ", m.EA, " (J)");
             c.motorLine(r, 1, "    ", m.Model, " ED = 0.14197 x N/2 x TD x tD = ", m.ED, " (J)");
             c.motorLine(r, 1, "    ", m.Model, " EE = 0.14197 x N x TL x tE   = ", m.EE, " (J)");
         }
         m.ER = fabs(negativePart(m.EA) + negativePart(m.ED) + negativePart(m.EE));
-        m.MarkCalculated(ResultER);
         m.Pr = (etam * m.ER - m.EC) / tP;
-        m.MarkCalculated(ResultPr);
+        m.MarkCalculated({ResultER, ResultPr});
         c.motorLine(r, 1, "    ", m.Model, Msg{80, " ER (取EA、ED和EE當中為負的值之合，再取其合絕對值) = "},
                     m.ER, " (J)");
         c.motorLine(r, 1, "    ", m.Model, " Pr = ( ", Eta, "m x ER - EC ) / tP = ", m.Pr, " (W)");

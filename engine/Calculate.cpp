@@ -4,7 +4,6 @@
 #include "ui/Selvane.h"
 
 #include <cmath>
-#include <cstring>
 #include <tuple>
 
 namespace
@@ -122,13 +121,6 @@ void restoreEnteredValues(TSelvane_F &w)
     }
 }
 
-std::uint64_t bitsOf(double value)
-{
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
 // "(mm)" as a unit-system switch shows it and "mm" as picked are the same unit.
 AnsiString unitOf(const AnsiString &text)
 {
@@ -158,7 +150,7 @@ TSelvane_F::InputsShown TSelvane_F::ReadInputsShown() const
                 continue;
             double cell = 0;
             const bool number = TryStrToFloat(grid->Cells(1, row), cell);
-            shown.rows.push_back({id, number, bitsOf(number ? cell : 0), bitsOf(SizeItems[id].dV),
+            shown.rows.push_back({id, number, number ? cell : 0, SizeItems[id].dV,
                                   unitOf(grid->Cells(2, row)), unitOf(SizeItems[id].asNowUnit)});
         }
     };

@@ -162,7 +162,7 @@ class ElevatorCalc : public Mechanism
             try {
                 m.ER = fabs(negativePart(m.EAU) + negativePart(m.EAD) + negativePart(m.EAE) +
                             negativePart(m.EDU) + negativePart(m.EDD) + negativePart(m.EDE));
-                m.MarkCalculated(ResultER);
+                m.MarkCalculated({ResultER});
             } catch (const Exception &) {
                 // Without a valid ER the drive's load cannot be judged.
                 m.Pass = 0;
@@ -170,7 +170,7 @@ class ElevatorCalc : public Mechanism
             }
             m.Pr = (etam * m.ER - m.EC) / tP;
             if (m.IsCalculated(ResultER)) // not from the ER of an earlier calculation
-                m.MarkCalculated(ResultPr);
+                m.MarkCalculated({ResultPr});
             if (!c.si() && !c.imperial())
                 continue;
             const Phase *const phases = c.si() ? PhasesSI : PhasesImperial;

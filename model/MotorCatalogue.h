@@ -2,6 +2,7 @@
 
 #include "platform/SysUtils.h"
 
+#include <initializer_list>
 #include <vector>
 
 // The per-candidate results in the order of the catalogue grid's result columns.
@@ -70,7 +71,11 @@ struct CMOTORSPC {
     CMOTORSPC(const AnsiString &model, const AnsiString &drive, int powerW, double jm, double ttyp,
               double tmax, double ec, double regenW, double maxRpm);
 
-    void MarkCalculated(MotorResult r) { Calculated |= 1u << r; }
+    void MarkCalculated(std::initializer_list<MotorResult> results)
+    {
+        for (MotorResult r : results)
+            Calculated |= 1u << r;
+    }
     bool IsCalculated(MotorResult r) const { return Calculated & (1u << r); }
 };
 

@@ -8,7 +8,6 @@
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -122,7 +121,7 @@ class TSelvane_F : public TForm
     struct InputRow {
         int id;
         bool cellIsNumber;
-        std::uint64_t cell, value; // bits of the doubles
+        double cell, value;
         AnsiString cellUnit, unit;
         bool operator==(const InputRow &o) const;
     };
