@@ -159,27 +159,15 @@ TSelvane_F::InputsShown TSelvane_F::ReadInputsShown() const
     return shown;
 }
 
-void TSelvane_F::ForgetResults()
-{
-    for (CSIZEITEM &item : SizeItems)
-        item.Calculated = false;
-    for (CMOTORSPC &m : MotorSpecs)
-        m.Calculated = 0;
-    LastCalcInputs.reset();
-}
-
 void TSelvane_F::bbCalculateClick(TObject *)
 {
     // The calculation reads the cells: an edit left with text that is no number is undone first.
     CellEditExit(CellEdit);
-    ForgetResults();
+    // Whatever this run ends in, nothing of an earlier calculation stays in view.
+    DropResults();
     PageControl1->SetActivePageIndex(0);
-    ResultLines.clear();
-    for (auto &m : MotorSpecs) {
+    for (auto &m : MotorSpecs)
         m.Pass = 1;
-        m.Lines.clear();
-    }
-    tsSingleRlt->SetTabVisible(false);
     InputsRead = false;
 
     static bool (TSelvane_F::*const calculations[])() = {
@@ -199,14 +187,11 @@ void TSelvane_F::bbCalculateClick(TObject *)
         n = fillSuggestions(*this);
         FillMotorGrid(true);
     } else {
-        // Only what this run computed stays in view.
-        sgMotorRlt->SetRowCount(1);
+        // Only what this run computed before it stopped is shown.
         FillMotorGrid(true);
-        ClearChart();
     }
 
-    stRlt->SetCaption(GetMsg("Selvane_F", 58, "Suggest Maches : Total") + "  " + IntToStr(n) + " " +
-                      GetMsg("Selvane_F", 59, "Sets"));
+    stRlt->SetCaption(TotalText(n));
     LogLine(10, "  ");
     LogLine(10, "==================================  ");
     LogLine(10, stRlt->Caption());

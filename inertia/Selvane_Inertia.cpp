@@ -228,6 +228,7 @@ void TSelvane_Inertia_F::buildLayout()
     edValue->OnExit = [this](TObject *s) { edValueExit(s); };
     cbCBX = Make<TComboBox>(this, "cbCBX", 115, 276, 97, 21);
     cbCBX->SetStyle(csDropDownList);
+    cbCBX->PickOnlyInOpenList = true;
     cbCBX->SetVisible(false);
     cbCBX->OnChange = [this](TObject *s) { cbCBXChange(s); };
     cbCBX->OnDropDown = [this](TObject *s) { cbCBXDropDown(s); };
@@ -340,7 +341,7 @@ void TSelvane_Inertia_F::RefreshGrids()
     default:
         break;
     }
-    if (refused_) {
+    if (noResult_) {
         stMrlt->SetCaption("");
         stIrlt->SetCaption("");
     }
@@ -382,6 +383,7 @@ void TSelvane_Inertia_F::sgInertiaSelectCell(TObject *Sender, int ACol, int ARow
     const AnsiString symbol = grid->Cells(0, ARow);
     if (symbol == "ρ" || symbol == "rho") {
         placeOverValueCell(cbCBX, grid, ARow);
+        showDensityOfCell();
         cbCBX->Show();
         edValue->Hide();
     } else {
@@ -414,15 +416,15 @@ void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
     // Moved onto the density row: the list has the cell now, and the typed text is not its value.
     if (!edValue->Visible())
         return;
+    // The result shown was computed from the entries before this edit.
+    if (CurGrid->Cells(EditCol, EditRow) != edValue->Text())
+        showNoResult();
     CurGrid->SetCells(EditCol, EditRow, edValue->Text());
 
     const int entry = entryOfRow(CurGrid, EditRow);
     if (entry < 0)
         return;
-    const AnsiString text = edValue->Text();
-    // "-" or "1e" is a number being typed: it is judged when the editor is left.
-    if (!IsUnfinishedFloat(text))
-        InertiaItems[entry].dV = StrToFloat(Trim(text));
+    CommitTypedNumber(edValue, InertiaItems[entry].dV);
 }
 
 // Leaving the editor (another cell, Enter, Up, another control, Calculate, closing the dialog) with
@@ -455,12 +457,28 @@ void TSelvane_Inertia_F::cbCBXChange(TObject *)
     const double rho = StrToFloat(density);
     if (CurGrid)
         CurGrid->SetCells(EditCol, EditRow, density);
+    if (InertiaItems[EntryRho].dV != rho)
+        showNoResult();
     InertiaItems[EntryRho].dV = rho;
 }
 
 void TSelvane_Inertia_F::cbCBXDropDown(TObject *)
 {
     cbCBX->SetWidth(200);
+    showDensityOfCell();
+}
+
+// The density list opens on the material the cell holds, or on none, so that Enter keeps the value.
+void TSelvane_Inertia_F::showDensityOfCell()
+{
+    const AnsiString cell = CurGrid ? CurGrid->Cells(EditCol, EditRow) : AnsiString();
+    double value = 0;
+    int item = -1;
+    for (size_t i = 0; item < 0 && i < densityTexts_.size(); ++i)
+        if (TryStrToFloat(cell, value) && StrToFloat(densityTexts_[i]) == value)
+            item = static_cast<int>(i);
+    cbCBX->SetItemIndex(item);
+    cbCBX->SetPlaceholder(cell);
 }
 
 void TSelvane_Inertia_F::cbCBXCloseUp(TObject *)
@@ -470,6 +488,8 @@ void TSelvane_Inertia_F::cbCBXCloseUp(TObject *)
 
 void TSelvane_Inertia_F::cbCalWeightClick(TObject *)
 {
+    if (cbCalWeight->Checked() != resultWeighed_)
+        showNoResult(); // typed and calculated mass give different inertias
     if (cbCalWeight->Checked()) {
         sgWeight->Show();
         sgInertia->SetTop(220);
@@ -547,7 +567,8 @@ void TSelvane_Inertia_F::bbCalClick(TObject *)
         showNoResult();
         return;
     }
-    refused_ = false;
+    noResult_ = false;
+    resultWeighed_ = cbCalWeight->Checked();
     bbReplace->SetEnabled(true);
     RefreshGrids();
     edValue->Hide();
@@ -557,7 +578,7 @@ void TSelvane_Inertia_F::bbCalClick(TObject *)
 
 void TSelvane_Inertia_F::showNoResult()
 {
-    refused_ = true;
+    noResult_ = true;
     bbReplace->SetEnabled(false);
     stMrlt->SetCaption("");
     stIrlt->SetCaption("");

@@ -40,8 +40,9 @@ class TSelvane_Inertia_F : public TForm
     void cbCalWeightClick(TObject *Sender);
     void bbCalWeightClick(TObject *Sender);
     void bbCalClick(TObject *Sender);
-    // False after a calculation that gave no result: there is nothing to hand over.
-    bool HasResult() const { return !refused_; }
+    // False after a calculation that gave no result, or after any change since the last one: there
+    // is nothing to hand over.
+    bool HasResult() const { return !noResult_; }
 
     // Folder of the shape pictures "Inertia001.jpg" ... "Inertia007.jpg", ending in "/"; empty for
     // the icons folder beside the executable. Tests point it elsewhere.
@@ -54,6 +55,7 @@ class TSelvane_Inertia_F : public TForm
     void placeOverValueCell(TControl *editor, TStringGrid *grid, int row);
     int entryOfRow(const TStringGrid *grid, int row) const;
     void showNoResult();
+    void showDensityOfCell();
 
     TStringGrid *CurGrid = nullptr;
     int EditCol = 0;
@@ -64,6 +66,7 @@ class TSelvane_Inertia_F : public TForm
     std::vector<AnsiString> densityTexts_;
     // Shapes whose missing picture was already reported.
     std::set<int> reportedPictures_;
-    // The last calculation, or mass calculation, was refused.
-    bool refused_ = false;
+    // The last calculation, or mass calculation, was refused, or an entry changed after it.
+    bool noResult_ = false;
+    bool resultWeighed_ = false; // the weight mode of the last calculation
 };

@@ -497,3 +497,42 @@ bool UndoFailedCellEdit(TEdit *editor, TStringGrid *grid, int col, int row, doub
         CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
     return true;
 }
+
+namespace
+{
+
+// Length of the shortest start of text that can no longer become a number; text itself must be one
+// such. Once spoilt, a text stays spoilt however it goes on, so the start is found by halving.
+int spoiltLength(const QString &text)
+{
+    auto spoilt = [&](int n) {
+        const AnsiString start = text.left(n).toStdString();
+        double v = 0;
+        return !IsUnfinishedFloat(start) && !TryStrToFloat(start, v);
+    };
+    int good = 0, bad = static_cast<int>(text.size());
+    while (bad - good > 1) {
+        const int mid = good + (bad - good) / 2;
+        (spoilt(mid) ? bad : good) = mid;
+    }
+    return bad;
+}
+
+} // namespace
+
+void CommitTypedNumber(TEdit *editor, double &value)
+{
+    const AnsiString text = editor->Text();
+    double typed = 0;
+    if (TryStrToFloat(text, typed)) {
+        value = typed;
+        editor->ReportedText.clear();
+        return;
+    }
+    if (IsUnfinishedFloat(text) || text == editor->ReportedText)
+        return;
+    editor->ReportedText = text;
+    QLineEdit *line = editor->LineEdit();
+    line->setSelection(spoiltLength(line->text()) - 1, 1);
+    StrToFloat(Trim(text)); // the conversion error, which the handler's caller shows
+}

@@ -83,3 +83,8 @@ class TEdit;
 // conversion error now (text that never becomes one was reported as it was typed). False when the
 // text is a number and nothing was undone.
 bool UndoFailedCellEdit(TEdit *editor, TStringGrid *grid, int col, int row, double &value, double start);
+// A key released in such an editor: a number is stored in value; the start of one ("-", "1e") waits.
+// Text that cannot become a number raises the conversion error once, with the character that spoils
+// it selected so that Backspace or Delete takes it away; keys that leave that text as it is say
+// nothing more.
+void CommitTypedNumber(TEdit *editor, double &value);

@@ -19,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <set>
 
@@ -156,6 +157,26 @@ class ComboBox : public QComboBox
     }
 
   protected:
+    // A list that picks only in its open list: keys and the wheel over the closed combo do not step
+    // through the items; F4, Alt+Up/Down and Space still open it.
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        const bool opens = e->key() == Qt::Key_F4 || e->key() == Qt::Key_Space ||
+                           ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && (e->modifiers() & Qt::AltModifier));
+        if (owner && owner->PickOnlyInOpenList && !opens) {
+            e->ignore();
+            return;
+        }
+        QComboBox::keyPressEvent(e);
+    }
+    void wheelEvent(QWheelEvent *e) override
+    {
+        if (owner && owner->PickOnlyInOpenList) {
+            e->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(e);
+    }
     // An edit field is costly to build and most combos are made lists before they are ever shown;
     // one that stays csDropDown gets its field here.
     void showEvent(QShowEvent *e) override
@@ -346,6 +367,7 @@ AnsiString TEdit::Text() const
 }
 void TEdit::SetText(const AnsiString &text)
 {
+    ReportedText.clear();
     edit_->setText(QString::fromStdString(text));
 }
 
@@ -525,6 +547,11 @@ void TComboBox::SetStyle(TComboBoxStyle style)
 void TComboBox::SetDropDownCount(int n)
 {
     combo_->setMaxVisibleItems(n);
+}
+
+void TComboBox::SetPlaceholder(const AnsiString &text)
+{
+    combo_->setPlaceholderText(QString::fromStdString(text));
 }
 
 void TComboBox::UserSelect(int i)

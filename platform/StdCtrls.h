@@ -77,6 +77,9 @@ class TEdit : public TWinControl
     // The focus went to another control of the program, raised when the event loop next runs; not
     // raised when only the window loses the focus (another window, a message box, a menu).
     TNotifyEvent OnExit;
+    // The text that is no number whose conversion error was last shown; a text set from code clears
+    // it.
+    AnsiString ReportedText;
 
   private:
     QLineEdit *edit_;
@@ -149,6 +152,10 @@ class TComboBox : public TWinControl
     QComboBox *Combo() const { return combo_; }
     // Picks item i as the user would: selects it and raises OnChange.
     void UserSelect(int i);
+    // Only a pick in the open list raises OnChange; the closed combo ignores keys and the wheel.
+    bool PickOnlyInOpenList = false;
+    // Shown by the closed combo while no item is selected.
+    void SetPlaceholder(const AnsiString &text);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnDropDown;

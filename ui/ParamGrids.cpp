@@ -94,6 +94,21 @@ void relabelForLinearTravel(int unitType)
         SetParamUnitSystem(SizeItems[id], unitType);
 }
 
+// The density list opens on the material whose density the cell holds, or on none (showing the
+// cell's text), so that Enter keeps the value.
+void showDensityOfCell(const TSelvane_F &f, const AnsiString &cell)
+{
+    double value = 0;
+    int item = -1;
+    for (int r = 1; item < 0 && r <= 16; ++r) {
+        double density = 0;
+        if (TryStrToFloat(cell, value) && TryStrToFloat(f.sgDensity->Cells(1, r), density) && density == value)
+            item = r - 1;
+    }
+    f.cbCBX->SetItemIndex(item);
+    f.cbCBX->SetPlaceholder(cell);
+}
+
 // Shows row in the grid, scrolling as little as possible.
 void scrollRowIntoView(TStringGrid *grid, int row)
 {
@@ -138,6 +153,9 @@ void TSelvane_F::FillParamGrids(int k)
         grid->SetFixedRows(1);
     }
     const int mask = k >= 0 && k < 7 ? 1 << (k + 1) : 0;
+    // Results of one mechanism are no results of another.
+    if (k != CurMechanism)
+        DropResults();
     Par1Rows = AllRows = Par3Rows = 0;
 
     if (k == 3)
@@ -254,6 +272,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
             cbCBX->SetLeft(grid->ColWidths(0) + line);
             cbCBX->SetTop(cellTop + grid->Top());
             cbCBX->SetWidth(grid->ColWidths(1));
+            showDensityOfCell(*this, grid->Cells(1, ARow));
             cbCBX->SetVisible(true);
             cbCBX->Widget()->raise();
             CellEdit->SetVisible(false);
@@ -353,11 +372,8 @@ void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
     const int id = recordOfRow(*this, grid, EditRow);
     if (id < 0)
         return;
-    const AnsiString text = CellEdit->Text();
-    grid->SetCells(EditCol, EditRow, text);
-    // "-" or "1e" is a number being typed: it is judged when the editor is left.
-    if (!IsUnfinishedFloat(text))
-        SizeItems[id].dV = StrToFloat(Trim(text));
+    grid->SetCells(EditCol, EditRow, CellEdit->Text());
+    CommitTypedNumber(CellEdit, SizeItems[id].dV);
 }
 
 // Leaving the editor (another cell, Enter, another control, Calculate) with text that is not a
@@ -387,6 +403,8 @@ void TSelvane_F::CellUnitChange(TObject *)
 void TSelvane_F::cbCBXDropDown(TObject *)
 {
     cbCBX->SetWidth(200);
+    if (SelRow >= 1 && SelRow < sgPar1->RowCount())
+        showDensityOfCell(*this, sgPar1->Cells(1, SelRow));
 }
 
 void TSelvane_F::cbCBXCloseUp(TObject *)

@@ -137,7 +137,7 @@ void TSelvane_F::tbOpenClick(TObject *)
         const ProjectHeader header = readHeader(ini);
 
         // The results on screen belong to the inputs that the file replaces.
-        ForgetResults();
+        DropResults();
         pcModPic->SetActivePageIndex(header.mode);
         UnitType = header.unitType;
         FillDensityGrid();

@@ -245,6 +245,7 @@ void TSelvane_F::buildLayout()
     sgPar1->SetFixedCols(0);
     cbCBX = Make<TComboBox>(this, tsPar1, "cbCBX", 0, 0, 80, 22);
     cbCBX->SetStyle(csDropDownList);
+    cbCBX->PickOnlyInOpenList = true;
     cbCBX->SetVisible(false);
     cbCBX->OnDropDown = [this](TObject *s) { cbCBXDropDown(s); };
     cbCBX->OnCloseUp = [this](TObject *s) { cbCBXCloseUp(s); };

@@ -112,9 +112,11 @@ class TSelvane_F : public TForm
     bool CalcElevator();
     void bbCalculateClick(TObject *Sender);
     bool InputsRead = false; // the input cells of this Calculate were all numbers
-    // No result stays in view as calculated: the result grid and the catalogue's result columns
-    // are empty until the next calculation stores new ones, and Save Result waits for it.
-    void ForgetResults();
+    // Takes a calculation's results out of every view: the result grid, the catalogue's result
+    // columns, the suggestions and their total, the chart, the detail view and what Save Result
+    // would write. The process memo stays.
+    void DropResults();
+    AnsiString TotalText(int sets) const; // "Suggest Maches : Total  n Sets"
     // The inputs as a calculation reads them (value and unit cells of sgPar1 and sgAll, with their
     // records) and as the report writes them; equal when nothing a calculation reads has changed,
     // the same value typed again included.

@@ -21,7 +21,7 @@ void switchUnitSystem(TSelvane_F &f, int unitType)
 {
     // The values are not converted: results computed in the other system would read as this one's.
     if (unitType != f.UnitType)
-        f.ForgetResults();
+        f.DropResults();
     f.UnitType = unitType;
     f.FillDensityGrid();
     for (CSIZEITEM &item : SizeItems)
@@ -183,6 +183,34 @@ void TSelvane_F::sgMotorRltDblClick(TObject *)
     if (record >= 0)
         for (const AnsiString &line : MotorSpecs[record].Lines)
             meSingleRlt->Lines.Add(line);
+}
+
+void TSelvane_F::DropResults()
+{
+    for (CSIZEITEM &item : SizeItems)
+        item.Calculated = false;
+    for (CMOTORSPC &m : MotorSpecs) {
+        m.Calculated = 0;
+        m.Lines.clear();
+    }
+    LastCalcInputs.reset();
+    ResultLines.clear();
+    sgMotorRlt->SetRowCount(1);
+    MotorRltRow = 0;
+    // The chart's placeholder stays until a calculation gives a total.
+    if (stRlt->Caption() != graphCaption_)
+        stRlt->SetCaption(TotalText(0));
+    ClearChart();
+    meSingleRlt->Lines.Clear();
+    tsSingleRlt->SetTabVisible(false);
+    RefreshResultValues();
+    FillMotorGrid(true);
+}
+
+AnsiString TSelvane_F::TotalText(int sets) const
+{
+    return GetMsg("Selvane_F", 58, "Suggest Maches : Total") + "  " + IntToStr(sets) + " " +
+           GetMsg("Selvane_F", 59, "Sets");
 }
 
 void TSelvane_F::tbSIClick(TObject *)

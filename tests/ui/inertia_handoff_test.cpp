@@ -108,14 +108,47 @@ TEST_F(InertiaHandOffTest, CancelChangesNothing)
     EXPECT_EQ(SizeItems[45].dV, 0);
 }
 
-TEST_F(InertiaHandOffTest, AcceptHandsBackTheLastCalculationNotLaterTyping)
+// Accept hands over only a result of the entries shown: any change after the calculation empties
+// it and disables the button until the next one. A shape change calculates the new shape at once.
+TEST_F(InertiaHandOffTest, AcceptAfterAChangeHandsNothingOver)
 {
+    const struct {
+        const char *change;
+        std::function<void()> make;
+        double handedBack;
+    } cases[] = {
+        {"a value typed", [this] { SelectValue(d->sgInertia, "R0"); Type("1"); }, 0},
+        {"the same value typed", [this] { SelectValue(d->sgInertia, "R0"); Type("6"); }, 54},
+        {"the weight mode", [this] { d->cbCalWeight->SetChecked(true); }, 0},
+        {"a density picked",
+         [this] {
+             d->cbCalWeight->SetChecked(true);
+             d->bbCal->Click();
+             SelectValue(d->sgWeight, "ρ");
+             d->cbCBX->UserSelect(0); // osmium
+         },
+         0},
+        {"the shape", [this] { d->cbMode->UserSelect(2); }, 1296 * 3.141592653589793 * 2 * 7870 * 0.1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.change);
+        InitInertiaTable();
+        d->cbMode->SetItemIndex(0);
+        d->cbCalWeight->SetChecked(false);
+        SizeItems[45].dV = 0;
+        ClickAndAccept(1, 11, [&] {
+            c.make();
+            EXPECT_EQ(d->bbReplace->Enabled(), c.handedBack != 0);
+            EXPECT_EQ(d->stIrlt->Caption().empty(), c.handedBack == 0);
+        });
+        EXPECT_DOUBLE_EQ(SizeItems[45].dV, c.handedBack);
+    }
+    // The next showing recomputes with the typed value and keeps the shape.
     ClickAndAccept(1, 11, [this] {
+        d->cbMode->UserSelect(0);
         SelectValue(d->sgInertia, "R0");
         Type("1");
     });
-    EXPECT_EQ(SizeItems[45].dV, 54);
-    // The next showing recomputes with the typed value and keeps the shape.
     ClickAndAccept(2, 11);
     EXPECT_EQ(SizeItems[45].dV, 1.5);
 }
@@ -132,7 +165,7 @@ TEST_F(InertiaHandOffTest, ClosingWithAnUnfinishedNumberReportsItOnce)
              d->bbReplace->Click();
              return mrNone;
          },
-         54},
+         0}, // the typing emptied the result
         {"cancel",
          [this] {
              d->bbCancel->Click();

@@ -5,6 +5,7 @@
 #include "model/SizeItem.h"
 #include "platform/Jpeg.h"
 
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QTableView>
 
@@ -273,11 +274,27 @@ TEST_F(MainWindowTest, TypingCommitsAtEveryKey)
         EXPECT_TRUE(messages.empty()) << n.text.toStdString();
     }
 
+    // A comma is no decimal point: shown once, then keys that leave the text alone say nothing more,
+    // and Backspace takes the comma away.
+    messages.clear();
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    TypeText(w->CellEdit, "1,");
+    for (int k : {Qt::Key_Escape, Qt::Key_Home, Qt::Key_End, Qt::Key_Backspace})
+        PressKey(w->CellEdit, k);
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1,' is not a valid floating point value."});
+    EXPECT_EQ(w->CellEdit->Text(), "1");
+    EXPECT_EQ(SizeItems[5].dV, 1);
+    TypeText(w->CellEdit, "x"); // a new text that is no number is shown again
+    EXPECT_EQ(messages.size(), 2u);
+    PressKey(w->CellEdit, Qt::Key_Delete);
+    EXPECT_EQ(w->CellEdit->Text(), "1");
+    messages.clear();
+
     // Deleting the whole text changes only the cell.
     w->CellEdit->LineEdit()->selectAll();
     PressKey(w->CellEdit, Qt::Key_Backspace);
     EXPECT_EQ(w->sgPar1->Cells(1, row), "");
-    EXPECT_EQ(SizeItems[5].dV, 1.5e-6);
+    EXPECT_EQ(SizeItems[5].dV, 1);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -494,6 +511,27 @@ TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)
     EXPECT_EQ(w->cbCBX->Left(), 51);
     EXPECT_EQ(w->cbCBX->Width(), 80);
     EXPECT_EQ(w->cbCBX->Items.Count(), 16);
+
+    // The list opens on the material the cell holds, or on none; only a pick changes ρ.
+    QComboBox *list = w->cbCBX->Combo();
+    auto key = [&](QWidget *to, int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
+    };
+    for (const char *held : {"7870", "7850"}) {
+        w->sgPar1->SetCells(1, row, held);
+        SizeItems[9].dV = StrToFloat(held);
+        ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+        EXPECT_EQ(w->cbCBX->ItemIndex(), held == AnsiString("7870") ? 11 : -1) << held; // iron
+        list->showPopup();
+        key(list->view(), Qt::Key_Return);
+        list->hidePopup();
+        for (int k : {Qt::Key_Down, Qt::Key_End, Qt::Key_O})
+            key(list, k);
+        EXPECT_EQ(w->sgPar1->Cells(1, row), held);
+        EXPECT_EQ(SizeItems[9].dV, StrToFloat(held));
+    }
+
     w->cbCBX->UserSelect(3);
     EXPECT_EQ(w->sgPar1->Cells(1, row), "19300");
     EXPECT_EQ(SizeItems[9].dV, 19300);

@@ -358,8 +358,10 @@ class SaveResultTest : public ReportTest
 
 TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
 {
-    const AnsiString refusal =
+    const AnsiString changed =
         "The inputs changed after the last calculation. Press Calculate, then save the result.";
+    const AnsiString none = "There is no calculated result to save. Press Calculate first.";
+    const AnsiString writes;
     const std::string project = dir.filePath("case.siz");
     auto type = [&](const char *symbol, const char *text) {
         ASSERT_TRUE(w->sgPar1->UserSelectCell(1, RowOfSymbol(w->sgPar1, symbol)));
@@ -368,45 +370,51 @@ TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
     struct Case {
         const char *name;
         std::function<void()> change;
-        bool writes;
+        AnsiString refusal;
     };
     const Case cases[] = {
-        {"nothing changed", [] {}, true},
-        {"a value typed", [&] { type("ML", "50"); }, false},
-        {"the same value typed again", [&] { type("ML", "5.0"); }, true},
+        {"nothing changed", [] {}, writes},
+        {"a value typed", [&] { type("ML", "50"); }, changed},
+        {"the same value typed again", [&] { type("ML", "5.0"); }, writes},
         {"another unit picked",
          [&] {
              ASSERT_TRUE(w->sgPar1->UserSelectCell(2, RowOfSymbol(w->sgPar1, "S")));
              w->CellUnitCombo->UserSelect(1); // cm
          },
-         false},
+         changed},
         {"a density put in",
          [&] {
              ASSERT_TRUE(w->sgDensity->UserSelectCell(1, 4));
              w->bbReplace->Click();
          },
-         false},
-        {"another mechanism", [&] { w->pcModPic->UserSelect(5); }, false},
+         changed},
+        {"another mechanism", [&] { w->pcModPic->UserSelect(5); }, none},
         {"another mechanism and back",
          [&] {
              w->pcModPic->UserSelect(5);
              w->pcModPic->UserSelect(0);
          },
-         true},
-        {"the other unit system", [&] { w->tbMI->Click(); }, false},
+         none},
+        {"the other unit system", [&] { w->tbMI->Click(); }, none},
         {"the other unit system and back",
          [&] {
              w->tbMI->Click();
              w->tbSI->Click();
          },
-         false},
+         none},
         {"a failed calculation in between",
          [&] {
              type("V", "0");
              w->bbCalculate->Click();
              type("V", "10");
          },
-         false},
+         none},
+        {"a refused calculation",
+         [&] {
+             type("ML", "-5");
+             w->bbCalculate->Click();
+         },
+         none},
         {"a project opened",
          [&] {
              AnswerNextFileDialog(project);
@@ -414,11 +422,11 @@ TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
              AnswerNextFileDialog(project);
              w->tbOpen->Click();
          },
-         false},
+         none},
     };
 
     w->tbSaveRlt->Click(); // before any calculation
-    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refusal});
+    EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{none});
     EXPECT_FALSE(fileExists(path));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -428,14 +436,14 @@ TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
         w->bbCalculate->Click();
         c.change();
         messages.clear();
-        if (c.writes) {
+        if (c.refusal.empty()) {
             saveReport(nothingChecked, path);
             EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
             EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Save File OK!"});
             std::filesystem::remove(path);
         } else {
             w->tbSaveRlt->Click();
-            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refusal});
+            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{c.refusal});
             EXPECT_FALSE(fileExists(path));
         }
     }

@@ -172,6 +172,23 @@ TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
     w->bbCalculate->Click();
     EXPECT_TRUE(shown(2)); // 400 W
     EXPECT_EQ(g->Cells(8, 0), "Trms");
+
+    // Another mechanism shows none of them, nor any other view of them; nor does coming back.
+    for (int page : {4, 0}) {
+        SCOPED_TRACE(page);
+        w->pcModPic->UserSelect(page);
+        for (int r = 0; r < 43; ++r)
+            EXPECT_FALSE(shown(r)) << r;
+        for (int r = 1; r < w->sgPar3->RowCount(); ++r)
+            EXPECT_EQ(w->sgPar3->Cells(1, r), "") << w->sgPar3->Cells(0, r);
+        EXPECT_EQ(w->sgMotorRlt->RowCount(), 1);
+        EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
+        ASSERT_TRUE(w->imgFig->Bitmap());
+        EXPECT_EQ(w->imgFig->Bitmap()->pixelColor(50, 100), QColor(219, 232, 221)) << "no speed axis";
+        w->sgMotorRlt->UserSelectCell(1, 1);
+        w->sgMotorRlt->UserDblClick();
+        EXPECT_EQ(LinesOf(w->meSingleRlt), std::vector<AnsiString>{});
+    }
 }
 
 TEST_F(MainWindowTest, DensityColumnFollowsTheUnitSystemExactly)
