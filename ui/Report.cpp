@@ -147,7 +147,7 @@ void TSelvane_F::tbSaveRltClick(TObject *)
                     const CMOTORSPC &record = MotorSpecs[m];
                     line("");
                     line(AnsiString(69, '*'));
-                    line(AnsiString(19, '*') + "[   " + record.Model + "   ]" + AnsiString(19, '*'));
+                    line(AnsiString(19, '*') + "[   " + MatchTitle(m) + "   ]" + AnsiString(19, '*'));
                     for (const AnsiString &text : ResultLines)
                         line(text);
                     for (const AnsiString &text : record.Lines)

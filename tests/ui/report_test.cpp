@@ -170,8 +170,9 @@ TEST_F(ReportTest, ProcessMatchesAndDetailsFollowTheRowBoxes)
                           "a-cell-longer-than-twenty" + spaces(60),
                       "  Kelo-X" + spaces(14) + "Nope" + spaces(16) + "1" + spaces(19) + spaces(80)});
     append(expected, frame(5, "選配詳細內容"));
-    append(expected, {"", std::string(69, '*'), "*******************[   Vorn-0100-50   ]*******************",
-                      "common 1", "common 2", "own R", "own R 2"});
+    append(expected,
+           {"", std::string(69, '*'), "*******************[   Kelo-R  Vorn-0100-50   ]*******************",
+            "common 1", "common 2", "own R", "own R 2"});
     EXPECT_EQ(splitCrLf(readFileBytes(path)), expected);
 }
 
@@ -552,7 +553,8 @@ TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
         ASSERT_NE(record, nullptr) << matches->Cells(1, r);
         sharedModel = sharedModel || sameModel > 1;
         append(expected, {"", std::string(69, '*'),
-                          "*******************[   " + record->Model + "   ]*******************"});
+                          "*******************[   " + record->Drive + "  " + record->Model +
+                              "   ]*******************"});
         append(expected, w->ResultLines);
         append(expected, record->Lines);
     }
