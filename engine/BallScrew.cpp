@@ -20,8 +20,7 @@ class BallScrewCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = PB * RN * RM;
-        // The text names only 1/RN; the value includes 1/RM.
-        c.line(110, "  ", Delta, "S = PB x 1/RN  = ", dS);
+        c.line(110, "  ", Delta, "S = PB x 1/RN x 1/RM  = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
@@ -31,7 +30,7 @@ class BallScrewCalc : public Mechanism
         JL = pow(RM, 2) * (pow(RN, 2) * JB + (JS + JR + JC)) + JF;
         c.line(110, "  JB = ", Pi, " x LB x ", Rho, " x DB^4 / 32 = ", JB);
         c.line(110, "  JF = ( ML + MT ) x (", Delta, "S/2", Pi, ")^2 = ", JF);
-        c.line(110, "  JL = JF + ( JS + JR + JC + JB x (1/RN)^2 ) = ", JL);
+        c.line(110, "  JL = JF + ( JS + JR + JC + JB x (1/RN)^2 ) x (1/RM)^2 = ", JL);
     }
 
     void loadTorque(const Calc &c) const override { SlidingTableTorque(c); }

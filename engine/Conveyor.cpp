@@ -20,7 +20,7 @@ class ConveyorCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = PI * DR * RN * RM;
-        c.line(110, "  ", Delta, "S = ", Pi, " x DR x 1/RN = ", dS);
+        c.line(110, "  ", Delta, "S = ", Pi, " x DR x 1/RN x 1/RM = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
@@ -28,7 +28,7 @@ class ConveyorCalc : public Mechanism
         JF = pow(asDouble(dS * InvTwoPi), 2) * (ML + MB);
         JL = pow(RM, 2) * (pow(RN, 2) * (WRN * JRO) + (JS + JR + JC)) + JF; // the drums turn behind 1/RN
         c.line(110, "  JF = ( MB + ML ) x (", Delta, "S/2", Pi, ")^2 = ", JF);
-        c.line(110, "  JL = JF + ( JS + JR + JC + WRN x JRO x (1/RN)^2) = ", JL);
+        c.line(110, "  JL = JF + ( JS + JR + JC + WRN x JRO x (1/RN)^2) x (1/RM)^2 = ", JL);
     }
 
     // θ is in degrees in both unit systems; a negative θ carries the load downhill.

@@ -30,7 +30,7 @@ class ElevatorCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = PB * RN * RM;
-        c.line(110, "  ", Delta, "S = PB x 1/RN = ", dS);
+        c.line(110, "  ", Delta, "S = PB x 1/RN x 1/RM = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
@@ -40,7 +40,7 @@ class ElevatorCalc : public Mechanism
         JL = (pow(RN, 2) * JB + (JS + JR + JC)) * pow(RM, 2) + JF;
         c.line(110, "  JB = ( ", Pi, " x LB x ", Rho, " x DB^4 ) / 32 = ", JB);
         c.line(110, "  JF = ( MT + ML + MC ) x (", Delta, "S/2", Pi, ")^2 = ", JF);
-        c.line(110, "  JL  = JF + ( JS + JR +JC + JB x (1/RN)^2) = ", JL);
+        c.line(110, "  JL  = JF + ( JS + JR +JC + JB x (1/RN)^2) x (1/RM)^2 = ", JL);
     }
 
     // TW and TF are at the screw, before the efficiency; μ acts on F as well as on the weights.

@@ -30,7 +30,7 @@ class RackPinionCalc : public Mechanism
         JL = (JS + JR + JC + JG * pow(RN, 2)) * pow(RM, 2) + JF;
         c.line(110, "  JG = ", Pi, " x LG x ", Rho, " x DG^4 / 32 = ", JG);
         c.line(110, "  JF = ( ML + MT ) x (", Delta, "S/2", Pi, ")^2 = ", JF);
-        c.line(110, "  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = ", JL);
+        c.line(110, "  JL = JF + ( JS + JR + JC + JG x (1/RN)^2 ) x (1/RM)^2 = ", JL);
     }
 
     void loadTorque(const Calc &c) const override { SlidingTableTorque(c); }

@@ -20,13 +20,13 @@ class RollFeedCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = PI * DR * RN * RM; // the roller's circumference, in m (ft)
-        c.line(110, "  ", Delta, "S = ", Pi, " x DR x 1/RN = ", dS);
+        c.line(110, "  ", Delta, "S = ", Pi, " x DR x 1/RN x 1/RM = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
     {
         JL = (JS + JR + JC + pow(RN, 2) * (2 * JRO)) * pow(RM, 2);
-        c.line(110, "  JL = ( JS + JR + JC + 2 x JRO x (1/RN)^2 ) = ", JL);
+        c.line(110, "  JL = ( JS + JR + JC + 2 x JRO x (1/RN)^2 ) x (1/RM)^2 = ", JL);
     }
 
     // TRO turns the rollers against their bearing friction: the roller mass of a solid cylinder,
@@ -44,8 +44,8 @@ class RollFeedCalc : public Mechanism
             TF = F * DR * 0.5 * RN * RM / eta;
             c.line(110, "  TRO = ( JRO x 8/(DR^2)   + FP ) x DS/2 x ", Mu, " = ", TRO);
         }
-        c.line(110, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/", Eta, " = ", TL);
-        c.line(110, "  TF  = F x DR/2 x 1/RN x 1/", Eta, " = ", TF);
+        c.line(110, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/RM x 1/", Eta, " = ", TL);
+        c.line(110, "  TF  = F x DR/2 x 1/RN x 1/RM x 1/", Eta, " = ", TF);
     }
 
     // The force F counts once more over the acceleration time.

@@ -22,7 +22,7 @@ class RotaryTableCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = 360 * RN * RM;
-        c.line(110, "  ", Delta, "S = 360 x 1/RN = ", dS);
+        c.line(110, "  ", Delta, "S = 360 x 1/RN x 1/RM = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
@@ -34,17 +34,17 @@ class RotaryTableCalc : public Mechanism
         c.line(110, "  JT  = ( MT x ( DT/2)^2 ) / 2 = ", JT);
         c.line(110, "  JML =  JLI + ML x DL^2 = ", JML);
         c.line(110, "  JSH  = ", Pi, " x ", Rho, " x LS x DS^4 / 32 = ", JSH);
-        c.line(110, "  JL  = ( JS + JR + JC + ( JT + JML + JSH ) x (1/RN)^2 ) = ", JL);
+        c.line(110, "  JL  = ( JS + JR + JC + ( JT + JML + JSH ) x (1/RN)^2 ) x (1/RM)^2 = ", JL);
     }
 
     void loadTorque(const Calc &c) const override
     {
         if (c.si()) {
             TL = (MT + ML) * mu * G * DF * 0.5 * RN * RM / eta;
-            c.line(110, "  TL  = ", Mu, " x ( MT + ML) x g x DF/2 x 1/RN x 1/", Eta, " = ", TL);
+            c.line(110, "  TL  = ", Mu, " x ( MT + ML) x g x DF/2 x 1/RN x 1/RM x 1/", Eta, " = ", TL);
         } else if (c.imperial()) { // pounds of mass act as pounds-force
             TL = (MT + ML) * mu * DF * 0.5 * RN * RM / eta;
-            c.line(110, "  TL  = ", Mu, " x ( MT + ML) x DF/2 x 1/RN x 1/", Eta, " = ", TL);
+            c.line(110, "  TL  = ", Mu, " x ( MT + ML) x DF/2 x 1/RN x 1/RM x 1/", Eta, " = ", TL);
         }
     }
 

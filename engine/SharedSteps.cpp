@@ -45,8 +45,8 @@ std::vector<AnsiString> impossibleInputs(const Calc &c, int k)
 {
     std::vector<AnsiString> lines;
     for (const CSIZEITEM &item : SizeItems) {
-        const bool read = &item == &RM.item() || &item == &etam.item() ||
-                          (k >= 0 && k < 7 && (item.FModel & (1 << (k + 1))) != 0);
+        const bool read =
+            IsCommonInput(item.nIdx) || (k >= 0 && k < 7 && (item.FModel & (1 << (k + 1))) != 0);
         const Bound bound = read ? boundOf(item) : Bound::None;
         const double v = item.dV; // written so that a NaN fails as well; -0 counts as 0
         if (bound == Bound::NonNegative && !(v >= 0))

@@ -20,7 +20,7 @@ class WheelCartCalc : public Mechanism
     void travel(const Calc &c) const override
     {
         dS = PI * DO * RN * RM; // one wheel circumference per turn of the wheel shaft
-        c.line(110, "  ", Delta, "S = ", Pi, " x DO x 1/RN = ", dS);
+        c.line(110, "  ", Delta, "S = ", Pi, " x DO x 1/RN x 1/RM = ", dS);
     }
 
     void loadInertia(const Calc &c) const override
@@ -30,7 +30,7 @@ class WheelCartCalc : public Mechanism
         JL = (JS + JR + JC + JW * pow(RN, 2)) * pow(RM, 2) + JF;
         c.line(110, "  JF = ( MC + ML ) x ( ", Delta, "S/2", Pi, ")^2 = ", JF);
         c.line(110, "  JW = MW/8 x ( DO^2 + DI^2 ) x WN = ", JW);
-        c.line(110, "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) = ", JL);
+        c.line(110, "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) x (1/RM)^2 = ", JL);
     }
 
     // Friction at the wheel shafts acts with the lever DP/2; ΔS does not enter.
@@ -38,10 +38,10 @@ class WheelCartCalc : public Mechanism
     {
         if (c.si()) {
             TL = (MC + ML) * mu * G * DP * 0.5 * RN * RM / eta;
-            c.line(110, "  TL = ", Mu, " x ( MC + ML ) x g x DP/2 x 1/RN x 1/", Eta, " = ", TL);
+            c.line(110, "  TL = ", Mu, " x ( MC + ML ) x g x DP/2 x 1/RN x 1/RM x 1/", Eta, " = ", TL);
         } else if (c.imperial()) { // pounds of mass act as pounds-force
             TL = (MC + ML) * mu * DP * 0.5 * RN * RM / eta;
-            c.line(110, "  TL = ", Mu, " x ( MC + ML )  x DP/2 x 1/RN x 1/", Eta, " = ", TL);
+            c.line(110, "  TL = ", Mu, " x ( MC + ML )  x DP/2 x 1/RN x 1/RM x 1/", Eta, " = ", TL);
         }
     }
 

@@ -37,3 +37,9 @@ struct CSIZEITEM {
 };
 
 extern CSIZEITEM SizeItems[62];
+
+// 1/RM and ηm: every calculation reads them, yet they are no mechanism's input rows.
+inline bool IsCommonInput(int id)
+{
+    return id == 3 || id == 13;
+}

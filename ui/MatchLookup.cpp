@@ -9,3 +9,8 @@ int FindMatchRecord(const AnsiString &drive, const AnsiString &model)
             return j;
     return -1;
 }
+
+AnsiString MatchTitle(int record)
+{
+    return MotorSpecs[record].Drive + "  " + MotorSpecs[record].Model;
+}

@@ -96,16 +96,24 @@ void TSelvane_F::tbSaveRltClick(TObject *)
             line("");
         };
         // Widths count display columns: a CJK character takes two, as its two Big5 bytes did.
+        auto parameterRow = [&](const TStringGrid *grid, int r) {
+            line("  " + PadRight(grid->Cells(0, r), 5) + " = " + PadRight(grid->Cells(1, r), 10) + "[" +
+                 PadRight(grid->Cells(2, r), 10) + "]" + grid->Cells(3, r));
+        };
         auto parameterRows = [&](const TStringGrid *grid) {
             for (int r = 1; r < grid->RowCount(); ++r)
-                line("  " + PadRight(grid->Cells(0, r), 5) + " = " + PadRight(grid->Cells(1, r), 10) + "[" +
-                     PadRight(grid->Cells(2, r), 10) + "]" + grid->Cells(3, r));
+                parameterRow(grid, r);
         };
 
         line(stModeName->Caption());
         if (choice->CheckBox1->Checked()) {
             frame(1, GetMsg("Selvane_F", 98, "使用者輸入參數"));
             parameterRows(sgPar1);
+            // The inputs only the all-parameters page shows: without them the results cannot be
+            // reproduced from the report.
+            for (int r = 1; r <= AllRows; ++r)
+                if (IsCommonInput(AllRowItem[r]))
+                    parameterRow(sgAll, r);
         }
         if (choice->CheckBox2->Checked()) {
             frame(2, GetMsg("Selvane_F", 95, "計算過程"));
@@ -143,7 +151,7 @@ void TSelvane_F::tbSaveRltClick(TObject *)
                     const CMOTORSPC &record = MotorSpecs[m];
                     line("");
                     line(AnsiString(69, '*'));
-                    line(AnsiString(19, '*') + "[   " + record.Model + "   ]" + AnsiString(19, '*'));
+                    line(AnsiString(19, '*') + "[   " + MatchTitle(m) + "   ]" + AnsiString(19, '*'));
                     for (const AnsiString &text : ResultLines)
                         line(text);
                     for (const AnsiString &text : record.Lines)

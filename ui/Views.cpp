@@ -177,7 +177,7 @@ void TSelvane_F::sgMotorRltDblClick(TObject *)
                                                           sgMotorRlt->Cells(1, MotorRltRow))
                                         : -1;
     if (record >= 0)
-        meSingleRlt->Lines.Add(MotorSpecs[record].Model);
+        meSingleRlt->Lines.Add(MatchTitle(record));
     for (const AnsiString &line : ResultLines)
         meSingleRlt->Lines.Add(line);
     if (record >= 0)

@@ -391,6 +391,29 @@ TEST_F(CalculateTest, AllParametersGridReachesTheCalculation)
     EXPECT_EQ(w->sgAll->Cells(1, ls), "200");
     EXPECT_EQ(SizeItems[27].dV, 200);
     EXPECT_EQ(w->sgAll->Cells(1, rm), "0.5");
+
+    // Lines whose values include 1/RM name it, and their figures follow from the factors named
+    // (JR 0.001 kg·m², defaults otherwise).
+    const std::pair<int, const char *> named[] = {
+        {0, "  ΔS = PB x 1/RN x 1/RM  = 0.01(m/rev)"},
+        {0, "  JL = JF + ( JS + JR + JC + JB x (1/RN)^2 ) x (1/RM)^2 = 0.0042725736377481(kg*m^2)"},
+        {1, "  JL = JF + ( JS + JR + JC + JG x (1/RN)^2 ) x (1/RM)^2 = 0.651243341837517(kg*m^2)"},
+        {2, "  JL = ( JS + JR + JC + 2 x JRO x (1/RN)^2 ) x (1/RM)^2 = 0.004(kg*m^2)"},
+        {3, "  ΔS = 360 x 1/RN x 1/RM = 720(deg)"},
+        {3, "  JL  = ( JS + JR + JC + ( JT + JML + JSH ) x (1/RN)^2 ) x (1/RM)^2 = 2.56581083545938(kg*m^2)"},
+        {3, "  TL  = μ x ( MT + ML) x g x DF/2 x 1/RN x 1/RM x 1/η = 3.45882352941177(N.m)"},
+        {4, "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) x (1/RM)^2 = 2.404(kg*m^2)"},
+        {4, "  TL = μ x ( MC + ML ) x g x DP/2 x 1/RN x 1/RM x 1/η = 1.26823529411765(N.m)"},
+        {5, "  JL = JF + ( JS + JR + JC + WRN x JRO x (1/RN)^2) x (1/RM)^2 = 1.004(kg*m^2)"},
+        {6, "  JL  = JF + ( JS + JR +JC + JB x (1/RN)^2) x (1/RM)^2 = 0.00439922511730102(kg*m^2)"},
+    };
+    for (const auto &[mechanism, line] : named) {
+        w->pcModPic->UserSelect(mechanism);
+        w->sgAll->SetCells(1, rowOf(w->sgAll, "1/RM"), "2");
+        setInput("JR", "0.001");
+        calculate();
+        EXPECT_TRUE(contains(memo(), line)) << line;
+    }
 }
 
 TEST_F(CalculateTest, FilterLinesReachTheMemoOnlyInDebugMode)

@@ -115,7 +115,7 @@ TEST_F(RackPinionTest, ProcessMemoAndResultLog)
         "3. 負載端相對於馬達端之轉動慣量計算",
         "  JG = π x LG x ρ x DG^4 / 32 = 0.0618108354593792(kg*m^2)",
         "  JF = ( ML + MT ) x (ΔS/2π)^2 = 0.1(kg*m^2)",
-        "  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = 0.161810835459379(kg*m^2)",
+        "  JL = JF + ( JS + JR + JC + JG x (1/RN)^2 ) x (1/RM)^2 = 0.161810835459379(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
         "  TL = ( F + μ x ( MT + ML ) x g ) x ΔS/2π x 1/η = 1.15294117647059(N.m)",
@@ -203,8 +203,9 @@ TEST_F(RackPinionTest, ReducerInertiaCountsInFullThePinionThroughTheReducer)
         EXPECT_EQ(result("JF"), "0.003");
         EXPECT_EQ(result("JL"), c.JL);
         EXPECT_EQ(result("TL"), "0.345882352941177");
-        EXPECT_TRUE(contains(memo(), AnsiString("  JL = JF + ( JS + JR +JC + JG x (1/RN)^2) = ") + c.JL +
-                                         "(kg*m^2)"));
+        EXPECT_TRUE(
+            contains(memo(), AnsiString("  JL = JF + ( JS + JR + JC + JG x (1/RN)^2 ) x (1/RM)^2 = ") + c.JL +
+                                 "(kg*m^2)"));
         expectCandidates(c.candidates);
         EXPECT_EQ(suggestions(), c.suggested);
     }

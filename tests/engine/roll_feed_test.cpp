@@ -175,7 +175,7 @@ TEST_F(RollFeedTest, ProcessMemoAndResultLog)
         Rule,
         Rule,
         "1. 馬達選轉一圈導螺桿前進距離",
-        "  ΔS = π x DR x 1/RN = 0.15707963267949(m/rev)",
+        "  ΔS = π x DR x 1/RN x 1/RM = 0.15707963267949(m/rev)",
         "  ΔP = ΔS / 10000= 1.5707963267949E-5(m/pulse)",
         Rule,
         "2. 加減速度時間計算",
@@ -185,12 +185,12 @@ TEST_F(RollFeedTest, ProcessMemoAndResultLog)
         "  tP = tM + tS = 1.49985714285714 (s)",
         Rule,
         "3. 負載端相對於馬達端之轉動慣量計算",
-        "  JL = ( JS + JR + JC + 2 x JRO x (1/RN)^2 ) = 0.0002(kg*m^2)",
+        "  JL = ( JS + JR + JC + 2 x JRO x (1/RN)^2 ) x (1/RM)^2 = 0.0002(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
         "  TRO = ( JRO x 8/(DR^2) x g  + FP ) x DS/2 x μ = 0.103136(N.m)",
-        "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/η = 0.709571764705882(N.m)",
-        "  TF  = F x DR/2 x 1/RN x 1/η = 0.588235294117647(N.m)",
+        "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/RM x 1/η = 0.709571764705882(N.m)",
+        "  TF  = F x DR/2 x 1/RN x 1/RM x 1/η = 0.588235294117647(N.m)",
         Rule,
         "5. 馬達最高轉速",
         "  NV = V / ΔS = 63.6619772367581(rpm)",
@@ -227,8 +227,8 @@ TEST_F(RollFeedTest, ImperialTorquesDropOnlyTheWeightOfTheRollers)
     calculate();
     const auto lines = memo();
     EXPECT_TRUE(contains(lines, "  TRO = ( JRO x 8/(DR^2)   + FP ) x DS/2 x μ = 0.0845333333333333(lb*ft)"));
-    EXPECT_TRUE(contains(lines, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/η = 0.589647058823529(lb*ft)"));
-    EXPECT_TRUE(contains(lines, "  TF  = F x DR/2 x 1/RN x 1/η = 0.490196078431373(lb*ft)"));
+    EXPECT_TRUE(contains(lines, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/RM x 1/η = 0.589647058823529(lb*ft)"));
+    EXPECT_TRUE(contains(lines, "  TF  = F x DR/2 x 1/RN x 1/RM x 1/η = 0.490196078431373(lb*ft)"));
 }
 
 TEST_F(RollFeedTest, ForceAloneMakesTlEqualTf)
@@ -259,8 +259,8 @@ TEST_F(RollFeedTest, OtherUnitSystemKeepsTheTorquesAndWritesTheirLines)
     const auto lines = memo();
     EXPECT_FALSE(std::any_of(lines.begin(), lines.end(),
                              [](const AnsiString &l) { return l.rfind("  TRO", 0) == 0; }));
-    EXPECT_TRUE(contains(lines, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/η = 0.225(N.m)"));
-    EXPECT_TRUE(contains(lines, "  TF  = F x DR/2 x 1/RN x 1/η = 0(N.m)"));
+    EXPECT_TRUE(contains(lines, "  TL  = ( F x DR/2 + TRO ) x 1/RN x 1/RM x 1/η = 0.225(N.m)"));
+    EXPECT_TRUE(contains(lines, "  TF  = F x DR/2 x 1/RN x 1/RM x 1/η = 0(N.m)"));
     // Step 7 writes only the rule, the heading and the closing blank of a candidate.
     const auto &details = MotorSpecs[2].Lines;
     const std::vector<AnsiString> peak = {Rule, "7. 馬達加減速度最大扭矩計算", " ", Rule,

@@ -161,7 +161,8 @@ TEST_F(RotaryTableTest, IndexingTableInImperial)
         "Kelo-T Vorn-4500-30 4500 0.1845033445175 21.1311555767937 28 ",
     };
     EXPECT_EQ(suggestions(), expected);
-    EXPECT_TRUE(contains(memo(), "  TL  = μ x ( MT + ML) x DF/2 x 1/RN x 1/η = 0.0529411764705882(lb*ft)"));
+    EXPECT_TRUE(
+        contains(memo(), "  TL  = μ x ( MT + ML) x DF/2 x 1/RN x 1/RM x 1/η = 0.0529411764705882(lb*ft)"));
     EXPECT_TRUE(contains(memo(), "  ΔP = ΔS / 10000= 0.0036(deg/pulse)"));
 }
 
@@ -174,7 +175,7 @@ TEST_F(RotaryTableTest, ProcessMemoAndResultLog)
         Rule,
         Rule,
         "1. 馬達選轉一圈導螺桿前進距離",
-        "  ΔS = 360 x 1/RN = 36(deg)",
+        "  ΔS = 360 x 1/RN x 1/RM = 36(deg)",
         "  ΔP = ΔS / 10000= 0.0036(deg/pulse)",
         Rule,
         "2. 加減速度時間計算",
@@ -187,10 +188,10 @@ TEST_F(RotaryTableTest, ProcessMemoAndResultLog)
         "  JT  = ( MT x ( DT/2)^2 ) / 2 = 1.25(kg*m^2)",
         "  JML =  JLI + ML x DL^2 = 0.3(kg*m^2)",
         "  JSH  = π x ρ x LS x DS^4 / 32 = 0.000963339934792183(kg*m^2)",
-        "  JL  = ( JS + JR + JC + ( JT + JML + JSH ) x (1/RN)^2 ) = 0.0155096333993479(kg*m^2)",
+        "  JL  = ( JS + JR + JC + ( JT + JML + JSH ) x (1/RN)^2 ) x (1/RM)^2 = 0.0155096333993479(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
-        "  TL  = μ x ( MT + ML) x g x DF/2 x 1/RN x 1/η = 0.518823529411765(N.m)",
+        "  TL  = μ x ( MT + ML) x g x DF/2 x 1/RN x 1/RM x 1/η = 0.518823529411765(N.m)",
         Rule,
         "5. 馬達最高轉速",
         "  NV = V / ΔS = 100(rpm)",

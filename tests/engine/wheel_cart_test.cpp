@@ -93,7 +93,7 @@ TEST_F(WheelCartTest, ProcessMemo)
         Rule,
         Rule,
         "1. 馬達選轉一圈導螺桿前進距離",
-        "  ΔS = π x DO x 1/RN = 0.628318530717959(m/rev)",
+        "  ΔS = π x DO x 1/RN x 1/RM = 0.628318530717959(m/rev)",
         "  ΔP = ΔS / 10000= 6.28318530717959E-5(m/pulse)",
         Rule,
         "2. 加減速度時間計算",
@@ -105,10 +105,10 @@ TEST_F(WheelCartTest, ProcessMemo)
         "3. 負載端相對於馬達端之轉動慣量計算",
         "  JF = ( MC + ML ) x ( ΔS/2π)^2 = 0.55(kg*m^2)",
         "  JW = MW/8 x ( DO^2 + DI^2 ) x WN = 0.05(kg*m^2)",
-        "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) = 0.6(kg*m^2)",
+        "  JL = JF + ( JS + JR + JC + JW x (1/RN)^2) x (1/RM)^2 = 0.6(kg*m^2)",
         Rule,
         "4. 外力與摩擦力換算成馬達端等效力矩",
-        "  TL = μ x ( MC + ML ) x g x DP/2 x 1/RN x 1/η = 0.634117647058824(N.m)",
+        "  TL = μ x ( MC + ML ) x g x DP/2 x 1/RN x 1/RM x 1/η = 0.634117647058824(N.m)",
         Rule,
         "5. 馬達最高轉速",
         "  NV = V / ΔS = 15.9154943091895(rpm)",
@@ -133,7 +133,8 @@ TEST_F(WheelCartTest, ProcessMemo)
 
     w->tbMI->Click();
     calculate();
-    EXPECT_TRUE(contains(memo(), "  TL = μ x ( MC + ML )  x DP/2 x 1/RN x 1/η = 5.3921568627451(lb*ft)"));
+    EXPECT_TRUE(
+        contains(memo(), "  TL = μ x ( MC + ML )  x DP/2 x 1/RN x 1/RM x 1/η = 5.3921568627451(lb*ft)"));
 }
 
 TEST_F(WheelCartTest, SmallerReducerLeavesCandidates)

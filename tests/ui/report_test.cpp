@@ -170,8 +170,9 @@ TEST_F(ReportTest, ProcessMatchesAndDetailsFollowTheRowBoxes)
                           "a-cell-longer-than-twenty" + spaces(60),
                       "  Kelo-X" + spaces(14) + "Nope" + spaces(16) + "1" + spaces(19) + spaces(80)});
     append(expected, frame(5, "選配詳細內容"));
-    append(expected, {"", std::string(69, '*'), "*******************[   Vorn-0100-50   ]*******************",
-                      "common 1", "common 2", "own R", "own R 2"});
+    append(expected,
+           {"", std::string(69, '*'), "*******************[   Kelo-R  Vorn-0100-50   ]*******************",
+            "common 1", "common 2", "own R", "own R 2"});
     EXPECT_EQ(splitCrLf(readFileBytes(path)), expected);
 }
 
@@ -215,6 +216,8 @@ TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
     SizeItems[2].asNowUnit = "公斤";
     SizeItems[2].Name = "減速比";
     SizeItems[9].dV = 7800;
+    SizeItems[3].dV = 0.5; // 1/RM and ηm, on the all-parameters page only
+    SizeItems[13].dV = 0.5;
     w->Activate(); // the grids show the tables again
     w->bbCalculate->Click();
     w->sgMotorRlt->SetRowCount(1);
@@ -222,7 +225,7 @@ TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
     const Lines lines = splitCrLf(readFileBytes(path));
 
     // Ball-screw inputs in id order: 1/RN, V, S, F, ρ, μ, η, tA, tD, tS, ML, MT, PB, LB, DB, JR, JC, JS.
-    ASSERT_EQ(lines.size(), 1u + 7 + 18 + 7 + 11);
+    ASSERT_EQ(lines.size(), 1u + 7 + 20 + 7 + 11);
     const Lines head(lines.begin(), lines.begin() + 8);
     Lines expectedHead = {modeName};
     append(expectedHead, frame(1, "使用者輸入參數"));
@@ -231,13 +234,15 @@ TEST_F(ReportTest, ParameterLinesPadByDisplayWidthAndNeverCut)
     EXPECT_EQ(lines[9], "  V     = 10        [(m/min)   ]平台移動速度");
     EXPECT_EQ(lines[12], "  ρ     = 7800      [(kg/m^3)  ]比重");
     EXPECT_EQ(lines[25], "  JS    = 0         [(kg*m^2)  ]聯軸器銜接軸慣量");
+    EXPECT_EQ(lines[26], "  1/RM  = 0.5       [          ]減速機減速比");
+    EXPECT_EQ(lines[27], "  ηm    = 0.5       [          ]回生能量效率");
 
     Lines expectedResults = frame(3, "計算結果參數");
-    EXPECT_EQ(Lines(lines.begin() + 26, lines.begin() + 33), expectedResults);
+    EXPECT_EQ(Lines(lines.begin() + 28, lines.begin() + 35), expectedResults);
     // Results of the ball screw in id order: ΔS, ΔP, NV, tE, tR, tM, tP, JF, JB, JL, TL.
-    // ΔS = 5 mm x 1234567890123, TL = 10 kg x 0.1 x 9.8 x ΔS / 2π / 0.85.
-    EXPECT_EQ(lines[33], "  ΔS    = 6172839450.615[(m/rev)   ]馬達旋轉一圈螺桿前進距離");
-    EXPECT_EQ(lines[43], "  TL    = 11326931214.688[(N.m)     ]摩擦力與外力等效於馬達力矩");
+    // ΔS = 5 mm x 1234567890123 x 0.5, TL = 10 kg x 0.1 x 9.8 x ΔS / 2π / 0.85.
+    EXPECT_EQ(lines[35], "  ΔS    = 3086419725.3075[(m/rev)   ]馬達旋轉一圈螺桿前進距離");
+    EXPECT_EQ(lines[45], "  TL    = 5663465607.34398[(N.m)     ]摩擦力與外力等效於馬達力矩");
 }
 
 TEST_F(ReportTest, AnsweringNoLeavesTheFileAndYesEmptiesItFirst)
@@ -521,6 +526,8 @@ TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
                          "  JR    = 0         [(kg*m^2)  ]減速機慣量",
                          "  JC    = 0         [(kg*m^2)  ]聯軸接器慣量",
                          "  JS    = 0         [(kg*m^2)  ]聯軸器銜接軸慣量",
+                         "  1/RM  = 1         [          ]減速機減速比",
+                         "  ηm    = 0.9       [          ]回生能量效率",
                      });
     append(expected, frame(2, "計算過程"));
     const Lines process = LinesOf(w->moRlt);
@@ -554,7 +561,8 @@ TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
         ASSERT_NE(record, nullptr) << matches->Cells(1, r);
         sharedModel = sharedModel || sameModel > 1;
         append(expected, {"", std::string(69, '*'),
-                          "*******************[   " + record->Model + "   ]*******************"});
+                          "*******************[   " + record->Drive + "  " + record->Model +
+                              "   ]*******************"});
         append(expected, w->ResultLines);
         append(expected, record->Lines);
     }

@@ -346,11 +346,11 @@ class DetailView : public MainWindowTest
 
 TEST_F(DetailView, ShowsTheLinesOfTheRecordOfThatSeries)
 {
-    EXPECT_EQ(DoubleClickRow(2), (std::vector<AnsiString>{"Vorn-0400-50a", "common 1", "common 2",
+    EXPECT_EQ(DoubleClickRow(2), (std::vector<AnsiString>{"Kelo-R  Vorn-0400-50a", "common 1", "common 2",
                                                           "R regen 0 W", "R resistor"}));
     EXPECT_EQ(w->MotorRltRow, 2);
     EXPECT_EQ(DoubleClickRow(1),
-              (std::vector<AnsiString>{"Vorn-0400-50a", "common 1", "common 2", "Q regen 30 W"}));
+              (std::vector<AnsiString>{"Kelo-Q  Vorn-0400-50a", "common 1", "common 2", "Q regen 30 W"}));
 }
 
 TEST_F(DetailView, WithoutARecordShowsOnlyTheCommonLines)
