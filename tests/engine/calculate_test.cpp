@@ -199,8 +199,8 @@ TEST_F(CalculateTest, ImpossibleInputsStopBeforeTheFirstStepWithOneBox)
         {2, "FP", "-1", "FP  滾輪擠壓工件造成之反力" + atLeastZero},
         {0, "tA", "0", "tA  馬達加速時間" + aboveZero},
         {6, "tD", "0", "tD  馬達減速時間" + aboveZero},
-        {6, "PB", "0", "PB  導螺桿節距" + aboveZero}, // what sets the travel per turn
-        {1, "DG", "0", "DG  齒條直徑" + aboveZero},
+        {6, "PB", "0", "PB  導螺桿導程" + aboveZero}, // what sets the travel per turn
+        {1, "DG", "0", "DG  小齒輪直徑" + aboveZero},
         {5, "DR", "0", "DR  滾筒直徑" + aboveZero},
         {4, "DO", "-200", "DO  輪子外徑" + aboveZero},
         {0, "η", "1.0000001", "η  由馬達至導螺桿的傳動效" + efficiency}, // above 1

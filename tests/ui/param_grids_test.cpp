@@ -176,6 +176,7 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
         EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程轉動角度");
         EXPECT_EQ(w->sgPar1->Cells(2, v), "(deg/min)");
         EXPECT_EQ(w->sgPar1->Cells(3, v), "平台轉動速度");
+        EXPECT_EQ(w->sgPar1->Cells(3, RowOfSymbol(w->sgPar1, "DS")), "支撐軸直徑");
         EXPECT_EQ(w->sgPar1->Cells(1, s), "123");
         // The other unit system keeps the degrees; the second switch comes back.
         if (w->UnitType == 2)
@@ -198,6 +199,8 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
     EXPECT_EQ(SizeItems[4].asUnit_MI, "[ft/min]");
     EXPECT_EQ(SizeItems[0].asUnit_SI, "[m/rev]");
     EXPECT_EQ(SizeItems[5].asUnit_MI, "[inch]");
+    w->pcModPic->UserSelect(2);
+    EXPECT_EQ(w->sgPar1->Cells(3, RowOfSymbol(w->sgPar1, "DS")), "軸承直徑");
 }
 
 // The table is left in the system it was entered in (the loop switches there and back).
