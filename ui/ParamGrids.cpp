@@ -45,23 +45,6 @@ bool isDensitySymbol(const AnsiString &symbol)
     return symbol == "ρ" || symbol == "rho";
 }
 
-// Units of a list such as "[m/min][m/sec]"; "[]" gives one empty unit.
-std::vector<AnsiString> unitsOfList(AnsiString list)
-{
-    std::vector<AnsiString> units;
-    for (;;) {
-        const auto open = list.find('[');
-        if (open == AnsiString::npos)
-            break;
-        units.push_back(textInFirstPair(list, '[', ']'));
-        const auto close = list.find(']');
-        if (close == AnsiString::npos)
-            break;
-        list.erase(0, close + 1);
-    }
-    return units;
-}
-
 // Travel per revolution and per pulse, stroke and speed: angles while the rotary table is shown.
 struct TravelUnits {
     int id;
@@ -314,7 +297,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
         CellUnitCombo->Items.Clear();
         CellUnitCombo->SetStyle(csDropDownList);
         CellUnitCombo->SetItemHeight(13);
-        const std::vector<AnsiString> units = unitsOfList(SizeItems[id].asUnit);
+        const std::vector<AnsiString> units = UnitsOfList(SizeItems[id].asUnit);
         for (const AnsiString &unit : units)
             CellUnitCombo->Items.Add(unit);
         Memo2->Lines.Add(IntToStr(static_cast<long long>(units.size())));
