@@ -136,7 +136,11 @@ TEST_F(MainWindowTest, HiddenMechanismComboTurnsThePicturePage)
         const QImage drawing = EmbeddedJpeg(("mechanism" + std::to_string(k + 1) + ".jpg").c_str());
         const QWidget *image = w->imgMod[k]->Widget();
         const QRect shown(image->mapTo(w->Widget(), QPoint(0, 0)), image->size());
-        EXPECT_TRUE(ShowsPicture(Grabbed(w->Widget(), shown), QPoint(0, 0), drawing)) << k;
+        const QImage grabbed = Grabbed(w->Widget(), shown);
+        EXPECT_TRUE(ShowsPicture(grabbed, QPoint(0, 0), drawing)) << k;
+        if (k == 3) { // DF is the diameter of the dashed friction circle: a line right across it
+            EXPECT_GT(DarkPixels(grabbed, QRect(130, 69, 140, 3)), 130);
+        }
     }
     w->cbModel->UserSelect(4);
     EXPECT_GT(RowOfSymbol(w->sgPar1, "WN"), 0);
