@@ -191,18 +191,18 @@ TEST_F(CalculateTest, ImpossibleInputsStopBeforeTheFirstStepWithOneBox)
         {5, "WRN", "-2", "WRN  滾筒數量" + atLeastZero},     // a count
         {6, "μ", "-0.1", "μ  滑軌摩擦係數" + atLeastZero},   // friction
         {2, "tS", "-1e-9", "tS  停止時間" + atLeastZero},    // a time
-        {3, "1/RN", "-0.1", "1/RN  JR 減速比" + aboveZero},  // a ratio
+        {3, "1/RN", "-0.1", "1/RN  JR 減速比" + aboveZero},  // what divides: above 0
         {0, "1/RN", "-0", "1/RN  JR 減速比" + aboveZero},
-        {0, "V", "-100", "V  平台移動速度" + aboveZero}, // a speed
+        {0, "V", "-100", "V  平台移動速度" + aboveZero},
         {3, "V", "0", "V  平台轉動速度" + aboveZero},
-        {0, "S", "-2000", "S  單一行程移動距離" + atLeastZero},
-        {2, "FP", "-1", "FP  滾輪擠壓工件造成之反力" + atLeastZero},
         {0, "tA", "0", "tA  馬達加速時間" + aboveZero},
         {6, "tD", "0", "tD  馬達減速時間" + aboveZero},
-        {6, "PB", "0", "PB  導螺桿導程" + aboveZero}, // what sets the travel per turn
+        {6, "PB", "0", "PB  導螺桿導程" + aboveZero},
         {1, "DG", "0", "DG  小齒輪直徑" + aboveZero},
         {5, "DR", "0", "DR  滾筒直徑" + aboveZero},
         {4, "DO", "-200", "DO  輪子外徑" + aboveZero},
+        {0, "S", "-2000", "S  單一行程移動距離 " + atLeastZero}, // as built in, with its blank
+        {2, "FP", "-1", "FP  滾輪擠壓工件造成之反力" + atLeastZero},
         {0, "η", "1.0000001", "η  由馬達至導螺桿的傳動效" + efficiency}, // above 1
         {0, "η", "0", "η  由馬達至導螺桿的傳動效" + efficiency},         // no power through
         {5, "η", "-0", "η  由馬達至導螺桿的傳動效" + efficiency},
@@ -334,7 +334,6 @@ TEST_F(CalculateTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "1e-320", "5. 馬達最高轉速"}, // NV = V / ΔS
         {"tA", "1e-320", "7. 馬達加減速度最大扭矩計算"},
         {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
         {"PB", "1e-320", "5. 馬達最高轉速"},

@@ -220,7 +220,6 @@ TEST_F(ConveyorTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "1e-320", "Floating point overflow", "5. 馬達最高轉速"}, // V / ΔS
         {"DR", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},
         {"DR", "1e308", "Floating point overflow", "3. 負載端相對於馬達端之轉動慣量計算"},
         {"μ", "1e308", "Floating point overflow", "4. 外力與摩擦力換算成馬達端等效力矩"},

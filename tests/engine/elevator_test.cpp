@@ -383,7 +383,6 @@ TEST_F(ElevatorTest, FaultsEndInTheElevatorsBoxWithTheReason)
         const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "1e-320", "Floating point overflow", "5. 馬達最高轉速"}, // V / ΔS
         {"PB", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},
         // Step 7 runs for every record, candidate or not.
         {"tA", "1e-320", "Floating point overflow", "7. 馬達加減速度最大扭矩計算"},

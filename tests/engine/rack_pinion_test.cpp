@@ -293,7 +293,6 @@ TEST_F(RackPinionTest, FaultsEndInTheMechanismsBox)
     const Case cases[] = {
         {"1/RN", "1e-320", "5. 馬達最高轉速"}, // NV = V / ΔS
         {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"DG", "1e-320", "5. 馬達最高轉速"},                    // JG = JF = 0
         {"DG", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"}, // 1e305 m: DG^4 overflows
         {"V", "1e-320", "2. 加減速度時間計算"},
         {"tA", "1e-320", "7. 馬達加減速度最大扭矩計算"}, // the largest rotor is a candidate

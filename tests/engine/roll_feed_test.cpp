@@ -274,8 +274,7 @@ TEST_F(RollFeedTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "1e-320", "Floating point overflow", "5. 馬達最高轉速"}, // V / ΔS
-        {"DR", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},   // NV = V / ΔS overflows
+        {"DR", "1e-320", "Floating point overflow", "5. 馬達最高轉速"}, // NV = V / ΔS overflows
         {"DS", "1e308", "Floating point overflow", "4. 外力與摩擦力換算成馬達端等效力矩"},
         {"tA", "1e-320", "Floating point overflow", "7. 馬達加減速度最大扭矩計算"},
     };
