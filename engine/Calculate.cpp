@@ -121,12 +121,6 @@ void restoreEnteredValues(TSelvane_F &w)
     }
 }
 
-// "(mm)" as a unit-system switch shows it and "mm" as picked are the same unit.
-AnsiString unitOf(const AnsiString &text)
-{
-    return text.find('(') != AnsiString::npos ? textInFirstPair(text, '(', ')') : text;
-}
-
 } // namespace
 
 bool TSelvane_F::InputRow::operator==(const InputRow &o) const
@@ -151,7 +145,7 @@ TSelvane_F::InputsShown TSelvane_F::ReadInputsShown() const
             double cell = 0;
             const bool number = TryStrToFloat(grid->Cells(1, row), cell);
             shown.rows.push_back({id, number, number ? cell : 0, SizeItems[id].dV,
-                                  unitOf(grid->Cells(2, row)), unitOf(SizeItems[id].asNowUnit)});
+                                  UnitName(grid->Cells(2, row)), UnitName(SizeItems[id].asNowUnit)});
         }
     };
     readGrid(sgPar1, Par1RowItem);

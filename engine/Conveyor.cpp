@@ -53,6 +53,12 @@ class ConveyorCalc : public Mechanism
         c.line(110, "  TL = TW + TF = ", TL);
     }
 
+    // At rest (settling and stop times) the motor still holds the load against the slope.
+    Real rmsSquareSum(const CMOTORSPC &m) const override
+    {
+        return Mechanism::rmsSquareSum(m) + pow(TW, 2) * (tR + tS);
+    }
+
   private:
     static MechanismTexts ownTexts()
     {
@@ -65,7 +71,7 @@ class ConveyorCalc : public Mechanism
         t.pickInertiaLine = PickInertiaLineWide;
         t.listPicked = false;
         t.blankAfterBranch = true;
-        t.rmsLine = " Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD  ) / tP) = ";
+        t.rmsLine = " Trms =  √(( TA^2 x tA + TL^2 x tE + TD^2 x tD + TW^2 x ( tR + tS ) ) / tP) = ";
         t.rmsFailCode = 10;
         return t;
     }

@@ -19,23 +19,51 @@ bool isParamId(int id)
     return id >= 0 && id < ParamCount;
 }
 
-// What a physically possible input must be; the signed inputs (V, S, F, FP, θ) have no rule.
-enum class Bound { None, NonNegative, Efficiency };
-// Ratios, density, μ, times, masses, lengths and diameters, inertias, counts: 0 or more.
-constexpr Param NonNegatives[] = {RN, RM, rho, mu, tA, tD, tS, ML, MT, MC,  MW, MB, PB, LS,  LG, LB, DB,
-                                  DG, DI, DF,  DT, DO, DP, DR, DS, DL, JRO, JR, JC, JS, JLI, WN, WRN};
+// What a physically possible input must be; the forces F and the angle θ keep their sign.
+enum class Bound { None, NonNegative, Positive, Efficiency };
+// The ratios, the speed, the ramp times and the lead or diameter that sets the travel per turn
+// divide: above 0.
+constexpr Param Positives[] = {RN, RM, V, tA, tD, PB, DG, DO, DR};
+// Stroke, pressing force, density, μ, stop time, masses, other lengths and diameters, inertias,
+// counts: 0 or more.
+constexpr Param NonNegatives[] = {S,  FP, rho, mu, tS, ML, MT,  MC, MW, MB, LS,  LG, LB, DB,
+                                  DI, DF, DT,  DP, DS, DL, JRO, JR, JC, JS, JLI, WN, WRN};
 // Efficiencies: above 0 and at most 1.
 constexpr Param Efficiencies[] = {eta, etam};
 
+template <size_t N> bool isAmong(const CSIZEITEM &item, const Param (&params)[N])
+{
+    for (Param p : params)
+        if (&p.item() == &item)
+            return true;
+    return false;
+}
+
 Bound boundOf(const CSIZEITEM &item)
 {
-    for (Param p : Efficiencies)
-        if (&p.item() == &item)
-            return Bound::Efficiency;
-    for (Param p : NonNegatives)
-        if (&p.item() == &item)
-            return Bound::NonNegative;
-    return Bound::None;
+    if (isAmong(item, Efficiencies))
+        return Bound::Efficiency;
+    if (isAmong(item, Positives))
+        return Bound::Positive;
+    return isAmong(item, NonNegatives) ? Bound::NonNegative : Bound::None;
+}
+
+// The text of the rule that v breaks, or nullptr. Written so that a NaN fails as well; -0 counts as 0.
+const Msg *brokenRule(Bound bound, double v)
+{
+    static constexpr Msg atLeastZero{164, "must be 0 or more"}, aboveZero{167, "must be above 0"},
+        efficiency{165, "must be above 0 and at most 1"};
+    switch (bound) {
+    case Bound::NonNegative:
+        return v >= 0 ? nullptr : &atLeastZero;
+    case Bound::Positive:
+        return v > 0 ? nullptr : &aboveZero;
+    case Bound::Efficiency:
+        return v > 0 && v <= 1 ? nullptr : &efficiency;
+    case Bound::None:
+        break;
+    }
+    return nullptr;
 }
 
 // The inputs of mechanism index k that break their rule, in id order, as lines "symbol  description:
@@ -47,13 +75,8 @@ std::vector<AnsiString> impossibleInputs(const Calc &c, int k)
     for (const CSIZEITEM &item : SizeItems) {
         const bool read =
             IsCommonInput(item.nIdx) || (k >= 0 && k < 7 && (item.FModel & (1 << (k + 1))) != 0);
-        const Bound bound = read ? boundOf(item) : Bound::None;
-        const double v = item.dV; // written so that a NaN fails as well; -0 counts as 0
-        if (bound == Bound::NonNegative && !(v >= 0))
-            lines.push_back(c.text(item.Abbr, "  ", item.Name, ": ", Msg{164, "must be 0 or more"}));
-        else if (bound == Bound::Efficiency && !(v > 0 && v <= 1))
-            lines.push_back(
-                c.text(item.Abbr, "  ", item.Name, ": ", Msg{165, "must be above 0 and at most 1"}));
+        if (const Msg *rule = read ? brokenRule(boundOf(item), item.dV) : nullptr)
+            lines.push_back(c.text(item.Abbr, "  ", item.Name, ": ", *rule));
     }
     return lines;
 }

@@ -33,14 +33,14 @@ void InitParamAndMotorTables()
     SizeItems[23] = CSIZEITEM(23, 160, 0, "MC", 50, "[kg][g]", "[lb]", "車子重量");
     SizeItems[24] = CSIZEITEM(24, 32, 0, "MW", 2, "[kg][g]", "[lb]", "輪子重量");
     SizeItems[25] = CSIZEITEM(25, 64, 0, "MB", 20, "[kg][g]", "[lb]", "鋁帶重量");
-    SizeItems[26] = CSIZEITEM(26, 130, 0, "PB", 5, "[mm][cm]", "[inch]", "導螺桿節距");
+    SizeItems[26] = CSIZEITEM(26, 130, 0, "PB", 5, "[mm][cm]", "[inch]", "導螺桿導程");
     SizeItems[27] = CSIZEITEM(27, 16, 0, "LS", 200, "[mm][cm]", "[inch]", "支撐軸長度");
-    SizeItems[28] = CSIZEITEM(28, 4, 0, "LG", 50, "[mm][cm]", "[inch]", "齒條長度");
+    SizeItems[28] = CSIZEITEM(28, 4, 0, "LG", 50, "[mm][cm]", "[inch]", "小齒輪長度");
     SizeItems[29] = CSIZEITEM(29, 130, 0, "LB", 500, "[mm][cm]", "[inch]", "導螺桿長度");
     SizeItems[30] = CSIZEITEM(30, 130, 0, "DB", 20, "[mm][cm]", "[inch]", "導螺桿直徑");
-    SizeItems[31] = CSIZEITEM(31, 4, 0, "DG", 200, "[mm][cm]", "[inch]", "齒條直徑");
+    SizeItems[31] = CSIZEITEM(31, 4, 0, "DG", 200, "[mm][cm]", "[inch]", "小齒輪直徑");
     SizeItems[32] = CSIZEITEM(32, 32, 0, "DI", 100, "[mm][cm]", "[inch]", "輪子內徑");
-    SizeItems[33] = CSIZEITEM(33, 16, 0, "DF", 300, "[mm][cm]", "[inch]", "摩擦點至中心距離");
+    SizeItems[33] = CSIZEITEM(33, 16, 0, "DF", 300, "[mm][cm]", "[inch]", "摩擦圓直徑");
     SizeItems[34] = CSIZEITEM(34, 16, 0, "DT", 1000, "[mm][cm]", "[inch]", "馬圓桌直徑");
     SizeItems[35] = CSIZEITEM(35, 32, 0, "DO", 200, "[mm][cm]", "[inch]", "輪子外徑");
     SizeItems[36] = CSIZEITEM(36, 32, 0, "DP", 20, "[mm][cm]", "[inch]", "軸徑");
@@ -58,7 +58,7 @@ void InitParamAndMotorTables()
     SizeItems[47] = CSIZEITEM(47, 254, 0, "JS", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "聯軸器銜接軸慣量");
     SizeItems[48] = CSIZEITEM(48, 0, 16, "JSH", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "支撐桿慣量");
     SizeItems[49] = CSIZEITEM(49, 0, 32, "JW", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "輪子慣量");
-    SizeItems[50] = CSIZEITEM(50, 0, 132, "JG", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "載齒條慣量");
+    SizeItems[50] = CSIZEITEM(50, 0, 132, "JG", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "小齒輪慣量");
     SizeItems[51] = CSIZEITEM(51, 0, 16, "JT", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "圓桌慣量");
     SizeItems[52] = CSIZEITEM(52, 0, 16, "JML", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "負載偏心慣量");
     SizeItems[53] = CSIZEITEM(53, 16, 0, "JLI", 0, "[kg*m^2][kg*cm^2]", "[lb*ft^2]", "負載對軸心慣量");

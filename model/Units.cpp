@@ -11,6 +11,27 @@ AnsiString textInFirstPair(const AnsiString &text, char open, char close)
     return text.substr(openAt + 1, closeAt - openAt - 1);
 }
 
+std::vector<AnsiString> UnitsOfList(AnsiString list)
+{
+    std::vector<AnsiString> units;
+    for (;;) {
+        const auto open = list.find('[');
+        if (open == AnsiString::npos)
+            break;
+        units.push_back(textInFirstPair(list, '[', ']'));
+        const auto close = list.find(']');
+        if (close == AnsiString::npos)
+            break;
+        list.erase(0, close + 1);
+    }
+    return units;
+}
+
+AnsiString UnitName(const AnsiString &unitText)
+{
+    return unitText.find('(') != AnsiString::npos ? textInFirstPair(unitText, '(', ')') : unitText;
+}
+
 void SetParamUnitSystem(CSIZEITEM &item, int system)
 {
     item.nUnitType = system;
@@ -81,9 +102,7 @@ const UnitFactorEntry UnitFactors[] = {
 
 long double UnitFactor(int unitSystem, const AnsiString &unitCellText)
 {
-    // The cell shows "(cm/sec)" after a unit-system switch and the bare name once the user picked one.
-    const AnsiString unit =
-        unitCellText.find('(') != AnsiString::npos ? textInFirstPair(unitCellText, '(', ')') : unitCellText;
+    const AnsiString unit = UnitName(unitCellText);
     for (const auto &entry : UnitFactors) {
         if (entry.unitSystem == unitSystem && unit == entry.unit)
             return entry.factor;

@@ -4,12 +4,21 @@
 #include "model/SizeItem.h"
 #include "platform/SysUtils.h"
 
+#include <vector>
+
 // Unit system numbers held by the window and by every record.
 enum { UnitSystemSI = 1, UnitSystemImperial = 2 };
 
 // Text between the first `open` and the first `close` of text (not the first close after the open):
 // empty when text holds no `open` or when the close comes first or is missing.
 AnsiString textInFirstPair(const AnsiString &text, char open, char close);
+
+// Units of a list such as "[m/min][m/sec]", in order; "[]" gives one empty unit.
+std::vector<AnsiString> UnitsOfList(AnsiString list);
+
+// The unit that a unit text names: "(cm/sec)" as a unit-system switch shows it and "cm/sec" as picked
+// in a unit cell are the same unit.
+AnsiString UnitName(const AnsiString &unitText);
 
 // Switches the unit texts of a parameter record; its values stay as they are. The shown unit becomes
 // the first unit of the active list in round brackets, empty for "[]" or a system other than 1 or 2.

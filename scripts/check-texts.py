@@ -31,7 +31,7 @@ def numbers(*spans):
 # Message numbers the program looks up, per section.
 EXPECTED_NUMBERS = {
     "Selvane_F": numbers(0, (1, 7), (10, 22), 24, (30, 45), (50, 52), (54, 59), 61, 62,
-                         64, 65, (67, 86), (89, 99), (100, 166)),
+                         64, 65, (67, 86), (89, 99), (100, 170)),
     "Selvane_Inertia_F": numbers((11, 16), (21, 38)),
     "ABB": numbers(998, 999, (1009, 1013)),
 }

@@ -45,53 +45,46 @@ bool isDensitySymbol(const AnsiString &symbol)
     return symbol == "ρ" || symbol == "rho";
 }
 
-// Units of a list such as "[m/min][m/sec]"; "[]" gives one empty unit.
-std::vector<AnsiString> unitsOfList(AnsiString list)
+// Travel per revolution and per pulse, stroke and speed: angles while the rotary table is shown.
+struct TravelUnits {
+    int id;
+    const char *si, *imperial, *rotary;
+};
+const TravelUnits kTravelUnits[] = {
+    {0, "[m/rev]", "[ft/rev]", "[deg]"},
+    {1, "[m/pulse]", "[ft/pulse]", "[deg/pulse]"},
+    {5, "[mm][cm]", "[inch]", "[deg]"},
+    {4, "[m/min][m/sec][cm/min][cm/sec]", "[ft/min]", "[deg/min]"},
+};
+
+// Descriptions that a mechanism gives rows of its own while it is shown (message number and built-in
+// text), and those the rows get back when another mechanism is shown.
+struct OwnName {
+    int mechanism, id;
+    int number;
+    const char *builtIn;
+    int backNumber;
+    const char *backBuiltIn;
+};
+const OwnName kOwnNames[] = {
+    {3, 0, 50, "馬達旋轉一圈平台轉動角度", 54, "馬達旋轉一圈螺桿前進距離"},
+    {3, 5, 51, "單一行程轉動角度", 55, "單一行程移動距離"},
+    {3, 4, 52, "平台轉動速度", 56, "平台移動速度"},
+    {3, 38, 169, "支撐軸直徑", 138, "軸承直徑"},                   // the roll feed's bearing
+    {6, 23, 168, "配重質量", 123, "車子重量"},                     // the wheel cart's car
+    {6, 20, 170, "上下一次循環所需時間", 120, "單一行程所需時間"}, // an up and a down stroke
+};
+
+// Mechanism k is shown after mechanism was: its rows take their own names, those of was get theirs
+// back.
+void nameRowsFor(int k, int was)
 {
-    std::vector<AnsiString> units;
-    for (;;) {
-        const auto open = list.find('[');
-        if (open == AnsiString::npos)
-            break;
-        units.push_back(textInFirstPair(list, '[', ']'));
-        const auto close = list.find(']');
-        if (close == AnsiString::npos)
-            break;
-        list.erase(0, close + 1);
+    for (const OwnName &n : kOwnNames) {
+        if (n.mechanism == k)
+            SizeItems[n.id].Name = GetMsg("Selvane_F", n.number, n.builtIn);
+        else if (n.mechanism == was)
+            SizeItems[n.id].Name = GetMsg("Selvane_F", n.backNumber, n.backBuiltIn);
     }
-    return units;
-}
-
-// Rotary table: travel per revolution (and per pulse), stroke and speed are angles while it is
-// shown.
-void relabelForRotaryTable(int unitType)
-{
-    SizeItems[0].Name = GetMsg("Selvane_F", 50, "馬達旋轉一圈平台轉動角度");
-    SizeItems[5].Name = GetMsg("Selvane_F", 51, "單一行程轉動角度");
-    SizeItems[4].Name = GetMsg("Selvane_F", 52, "平台轉動速度");
-    SizeItems[0].asUnit_SI = SizeItems[0].asUnit_MI = "[deg]";
-    SizeItems[1].asUnit_SI = SizeItems[1].asUnit_MI = "[deg/pulse]";
-    SizeItems[5].asUnit_SI = SizeItems[5].asUnit_MI = "[deg]";
-    SizeItems[4].asUnit_SI = SizeItems[4].asUnit_MI = "[deg/min]";
-    for (int id : {0, 1, 5, 4})
-        SetParamUnitSystem(SizeItems[id], unitType);
-}
-
-void relabelForLinearTravel(int unitType)
-{
-    SizeItems[0].Name = GetMsg("Selvane_F", 54, "馬達旋轉一圈螺桿前進距離");
-    SizeItems[5].Name = GetMsg("Selvane_F", 55, "單一行程移動距離");
-    SizeItems[4].Name = GetMsg("Selvane_F", 56, "平台移動速度");
-    SizeItems[0].asUnit_SI = "[m/rev]";
-    SizeItems[0].asUnit_MI = "[ft/rev]";
-    SizeItems[1].asUnit_SI = "[m/pulse]";
-    SizeItems[1].asUnit_MI = "[ft/pulse]";
-    SizeItems[5].asUnit_SI = "[mm][cm]";
-    SizeItems[5].asUnit_MI = "[inch]";
-    SizeItems[4].asUnit_SI = "[m/min][m/sec][cm/min][cm/sec]";
-    SizeItems[4].asUnit_MI = "[ft/min]";
-    for (int id : {0, 1, 5, 4})
-        SetParamUnitSystem(SizeItems[id], unitType);
 }
 
 // The density list opens on the material whose density the cell holds, or on none (showing the
@@ -134,6 +127,14 @@ int recordOfRow(const TSelvane_F &f, const TStringGrid *grid, int row)
 
 } // namespace
 
+void UseTravelUnitsOf(int k)
+{
+    for (const TravelUnits &t : kTravelUnits) {
+        SizeItems[t.id].asUnit_SI = k == 3 ? t.rotary : t.si;
+        SizeItems[t.id].asUnit_MI = k == 3 ? t.rotary : t.imperial;
+    }
+}
+
 void TSelvane_F::FillParamGrids(int k)
 {
     // The rows change under the value editor: that leaves it.
@@ -158,10 +159,12 @@ void TSelvane_F::FillParamGrids(int k)
         DropResults();
     Par1Rows = AllRows = Par3Rows = 0;
 
-    if (k == 3)
-        relabelForRotaryTable(UnitType);
-    else if (CurMechanism == 3)
-        relabelForLinearTravel(UnitType);
+    if (k == 3 || CurMechanism == 3) {
+        UseTravelUnitsOf(k);
+        for (const TravelUnits &t : kTravelUnits)
+            SetParamUnitSystem(SizeItems[t.id], UnitType);
+    }
+    nameRowsFor(k, CurMechanism);
 
     CurMechanism = k;
     for (int &id : Par1RowItem)
@@ -313,7 +316,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
         CellUnitCombo->Items.Clear();
         CellUnitCombo->SetStyle(csDropDownList);
         CellUnitCombo->SetItemHeight(13);
-        const std::vector<AnsiString> units = unitsOfList(SizeItems[id].asUnit);
+        const std::vector<AnsiString> units = UnitsOfList(SizeItems[id].asUnit);
         for (const AnsiString &unit : units)
             CellUnitCombo->Items.Add(unit);
         Memo2->Lines.Add(IntToStr(static_cast<long long>(units.size())));

@@ -7,6 +7,7 @@
 #include "platform/IniFiles.h"
 #include "ui/Selvane.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -73,6 +74,14 @@ void splitValue(const AnsiString &text, AnsiString &number, AnsiString &unit)
     }
     number = SubString(text, 1, open - 1);
     unit = TextBetween(text, '[', ']');
+}
+
+// Whether a row with the unit list offers the unit that text names; only a row without a unit takes
+// none.
+bool offersUnit(const AnsiString &list, const AnsiString &text)
+{
+    const std::vector<AnsiString> units = UnitsOfList(list);
+    return std::find(units.begin(), units.end(), UnitName(text)) != units.end();
 }
 
 } // namespace
@@ -144,6 +153,7 @@ void TSelvane_F::tbOpenClick(TObject *)
         for (CMOTORSPC &record : MotorSpecs)
             SetMotorUnitSystem(record, UnitType);
         FillMotorGrid(true);
+        UseTravelUnitsOf(header.mode); // the rotary table offers its angles
 
         AnsiString failed;
         AnsiString fileUnits[62];
@@ -152,15 +162,17 @@ void TSelvane_F::tbOpenClick(TObject *)
             SetParamUnitSystem(item, UnitType);
             AnsiString number, unit;
             splitValue(Trim(ini.ReadString(fileSection, item.Abbr, "")), number, unit);
+            // A line is read whole or not at all: a number in a unit that its row does not offer would be
+            // read in the calculation unit. A failed line keeps the default unit of the switch above.
             double value = 0;
-            if (!number.empty() && TryStrToFloat(number, value)) {
+            if (!number.empty() && TryStrToFloat(number, value) && offersUnit(item.asUnit, unit)) {
                 item.dV = value;
+                item.asNowUnit = unit;
             } else {
                 item.dV = item.dDefV;
                 failed += item.Name + " Load failed! => use default! \n";
             }
-            item.asNowUnit = unit;
-            fileUnits[id] = unit;
+            fileUnits[id] = item.asNowUnit;
         }
         if (!failed.empty())
             ShowMessage(failed);

@@ -192,3 +192,7 @@ extern unsigned char MainFormOpen;
 
 // Creates the four forms in start-up order (used by the entry routine and by tests).
 void CreateForms();
+
+// Gives travel per revolution and per pulse, stroke and speed the unit lists of mechanism k: angles on
+// the rotary table (3), lengths otherwise. The units shown are left as they are.
+void UseTravelUnitsOf(int k);

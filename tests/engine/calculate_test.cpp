@@ -176,21 +176,33 @@ TEST_F(CalculateTest, BadTextStopsWithTheReasonInTheMemoAndKeepsWhatWasTyped)
 TEST_F(CalculateTest, ImpossibleInputsStopBeforeTheFirstStepWithOneBox)
 {
     const AnsiString heading = "Calculation stopped, these inputs are not physically possible:";
-    const AnsiString atLeastZero = ": must be 0 or more", efficiency = ": must be above 0 and at most 1";
+    const AnsiString atLeastZero = ": must be 0 or more", aboveZero = ": must be above 0",
+                     efficiency = ": must be above 0 and at most 1";
     struct Case {
         int index;
         const char *symbol, *text;
         AnsiString line;
     };
     const Case cases[] = {
-        {0, "ML", "-5", "ML  負載重量" + atLeastZero},                   // a mass
-        {0, "ρ", "-7870", "ρ  比重" + atLeastZero},                      // a density
-        {4, "DO", "-200", "DO  輪子外徑" + atLeastZero},                 // a length
-        {1, "JR", "-0.001", "JR  減速機慣量" + atLeastZero},             // an inertia
-        {5, "WRN", "-2", "WRN  滾筒數量" + atLeastZero},                 // a count
-        {6, "μ", "-0.1", "μ  滑軌摩擦係數" + atLeastZero},               // friction
-        {2, "tS", "-1e-9", "tS  停止時間" + atLeastZero},                // a time
-        {3, "1/RN", "-0.1", "1/RN  JR 減速比" + atLeastZero},            // a ratio
+        {0, "ML", "-5", "ML  負載重量" + atLeastZero},       // a mass
+        {0, "ρ", "-7870", "ρ  比重" + atLeastZero},          // a density
+        {4, "DI", "-100", "DI  輪子內徑" + atLeastZero},     // a length
+        {1, "JR", "-0.001", "JR  減速機慣量" + atLeastZero}, // an inertia
+        {5, "WRN", "-2", "WRN  滾筒數量" + atLeastZero},     // a count
+        {6, "μ", "-0.1", "μ  滑軌摩擦係數" + atLeastZero},   // friction
+        {2, "tS", "-1e-9", "tS  停止時間" + atLeastZero},    // a time
+        {3, "1/RN", "-0.1", "1/RN  JR 減速比" + aboveZero},  // what divides: above 0
+        {0, "1/RN", "-0", "1/RN  JR 減速比" + aboveZero},
+        {0, "V", "-100", "V  平台移動速度" + aboveZero},
+        {3, "V", "0", "V  平台轉動速度" + aboveZero},
+        {0, "tA", "0", "tA  馬達加速時間" + aboveZero},
+        {6, "tD", "0", "tD  馬達減速時間" + aboveZero},
+        {6, "PB", "0", "PB  導螺桿導程" + aboveZero},
+        {1, "DG", "0", "DG  小齒輪直徑" + aboveZero},
+        {5, "DR", "0", "DR  滾筒直徑" + aboveZero},
+        {4, "DO", "-200", "DO  輪子外徑" + aboveZero},
+        {0, "S", "-2000", "S  單一行程移動距離 " + atLeastZero}, // as built in, with its blank
+        {2, "FP", "-1", "FP  滾輪擠壓工件造成之反力" + atLeastZero},
         {0, "η", "1.0000001", "η  由馬達至導螺桿的傳動效" + efficiency}, // above 1
         {0, "η", "0", "η  由馬達至導螺桿的傳動效" + efficiency},         // no power through
         {5, "η", "-0", "η  由馬達至導螺桿的傳動效" + efficiency},
@@ -237,7 +249,7 @@ TEST_F(CalculateTest, ZeroNegativeForceAndHiddenRowsFollowTheRule)
     calculate();
     EXPECT_EQ(MessageTexts(),
               std::vector<AnsiString>{"Calculation stopped, these inputs are not physically possible:\n"
-                                      "1/RM  減速機減速比: must be 0 or more\n"
+                                      "1/RM  減速機減速比: must be above 0\n"
                                       "ηm  回生能量效率: must be above 0 and at most 1"});
     EXPECT_TRUE(suggestions().empty());
 }
@@ -254,7 +266,7 @@ TEST_F(CalculateTest, FailedCalculationShowsOnlyWhatItComputed)
     const std::vector<AnsiString> times = {"ΔS", "ΔP", "tE", "tR", "tM", "tP"};
     const Case cases[] = {
         {"negative constant-speed time", "S", "1", times, 1},
-        {"fault box", "1/RN", "0", joined(times, {"JF", "JB", "JL", "TL"}), 1}, // NV = V / 0
+        {"fault box", "1/RN", "1e-320", joined(times, {"JF", "JB", "JL", "TL"}), 1}, // NV overflows
         {"bad input", "V", "x", {}, 0},
         {"impossible input", "ML", "-1", {}, 1},
     };
@@ -322,10 +334,10 @@ TEST_F(CalculateTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "0", "5. 馬達最高轉速"}, // ΔS = 0
-        {"1/RN", "-0", "5. 馬達最高轉速"},          {"PB", "0", "5. 馬達最高轉速"},
-        {"tA", "0", "7. 馬達加減速度最大扭矩計算"}, {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"PB", "1e-320", "5. 馬達最高轉速"},        {"DB", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
+        {"tA", "1e-320", "7. 馬達加減速度最大扭矩計算"},
+        {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
+        {"PB", "1e-320", "5. 馬達最高轉速"},
+        {"DB", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.symbol) + " = " + c.text);
@@ -352,10 +364,10 @@ TEST_F(CalculateTest, FaultsEndInTheMechanismsBox)
     }
 }
 
-TEST_F(CalculateTest, ZeroRampTimeWithNoCandidateLeftCompletes)
+TEST_F(CalculateTest, TinyRampTimeWithNoCandidateLeftCompletes)
 {
     setInput("ML", "1000000"); // TL above every rated torque
-    setInput("tA", "0");
+    setInput("tA", "1e-320");
     calculate();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  0 Sets");
@@ -436,7 +448,7 @@ class CalculateTextsTest : public EngineTest
 
 TEST_F(CalculateTextsTest, BoxNamesTheMechanismFromTheMessageFile)
 {
-    setInput("1/RN", "0");
+    setInput("1/RN", "1e-320");
     calculate();
     EXPECT_EQ(MessageTexts(),
               std::vector<AnsiString>{"Ball Screw" + GetMsg("Selvane_F", 70, "Calculation Error!")});

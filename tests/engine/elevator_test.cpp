@@ -383,13 +383,10 @@ TEST_F(ElevatorTest, FaultsEndInTheElevatorsBoxWithTheReason)
         const char *symbol, *text, *reason, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "0", "Floating point division by zero", "5. 馬達最高轉速"}, // V / ΔS
-        {"1/RN", "-0", "Floating point division by zero", "5. 馬達最高轉速"},
-        {"PB", "0", "Floating point division by zero", "5. 馬達最高轉速"},
         {"PB", "1e-320", "Floating point overflow", "5. 馬達最高轉速"},
         // Step 7 runs for every record, candidate or not.
-        {"tA", "0", "Floating point division by zero", "7. 馬達加減速度最大扭矩計算"},
-        {"tD", "0", "Floating point division by zero", "7. 馬達加減速度最大扭矩計算"},
+        {"tA", "1e-320", "Floating point overflow", "7. 馬達加減速度最大扭矩計算"},
+        {"tD", "1e-320", "Floating point overflow", "7. 馬達加減速度最大扭矩計算"},
         {"DB", "1e308", "Floating point overflow", "3. 負載端相對於馬達端之轉動慣量計算"},
         // TDN near 1e306: the down stroke's constant-speed energy leaves the double range.
         {"MC", "1e308", "Floating point overflow", "9. 伺服回生能量計算"},
@@ -420,13 +417,13 @@ TEST_F(ElevatorTest, FaultsEndInTheElevatorsBoxWithTheReason)
     EXPECT_EQ(w->stRlt->Caption(), "Suggest Maches : Total  9 Sets");
 }
 
-TEST_F(ElevatorTest, ZeroRampWithNoCandidateStillFailsInStepSeven)
+TEST_F(ElevatorTest, TinyRampWithNoCandidateStillFailsInStepSeven)
 {
     setInput("ML", "1000000");
-    setInput("tA", "0");
+    setInput("tA", "1e-320");
     calculate();
     EXPECT_EQ(MessageTexts(),
-              std::vector<AnsiString>{"Calculate Elevator Error! \n\nFloating point division by zero"});
+              std::vector<AnsiString>{"Calculate Elevator Error! \n\nFloating point overflow"});
     EXPECT_TRUE(contains(memo(), "     共0組"));
 }
 
@@ -490,9 +487,9 @@ class ElevatorTextsTest : public EngineTest
 TEST_F(ElevatorTextsTest, BoxNamesTheMechanismFromTheMessageFile)
 {
     w->pcModPic->UserSelect(Elevator);
-    setInput("1/RN", "0");
+    setInput("1/RN", "1e-320");
     calculate();
     EXPECT_EQ(MessageTexts(),
-              std::vector<AnsiString>{GetMsg("Selvane_F", 7, "") + " \n\nFloating point division by zero"});
+              std::vector<AnsiString>{GetMsg("Selvane_F", 7, "") + " \n\nFloating point overflow"});
     EXPECT_EQ(memo().front(), GetMsg("Selvane_F", 7, "") + " Calculation Elevator");
 }

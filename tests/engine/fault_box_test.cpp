@@ -10,19 +10,19 @@ class FaultBoxTest : public EngineTest
 
 TEST_F(FaultBoxTest, EveryMechanismSaysThatItFailedAndWhy)
 {
-    const AnsiString zero = "Floating point division by zero";
+    const AnsiString overflow = "Floating point overflow";
     const struct {
         int index;
         const char *symbol, *text;
         AnsiString box;
     } cases[] = {
-        {0, "1/RN", "0", "Ball Screw Calculation Error!"}, // V / ΔS
-        {1, "1/RN", "0", "Rack and Pinion Calculation Error!"},
-        {2, "DR", "1e-320", "Roll Feed Calculation Error! \n\nFloating point overflow"}, // V / ΔS
-        {3, "1/RN", "0", "Rotary Table Calculation Error! \n\n" + zero},
-        {4, "DO", "0", "Wheel Cart Calculation Error! \n\n" + zero}, // V / ΔS
-        {5, "DR", "0", "Conveyor Calculation Error! \n\n" + zero},   // V / ΔS
-        {6, "1/RN", "0", "Elevator \n\n" + zero},
+        {0, "1/RN", "1e-320", "Ball Screw Calculation Error!"}, // V / ΔS
+        {1, "1/RN", "1e-320", "Rack and Pinion Calculation Error!"},
+        {2, "DR", "1e-320", "Roll Feed Calculation Error! \n\n" + overflow}, // V / ΔS
+        {3, "1/RN", "1e-320", "Rotary Table Calculation Error! \n\n" + overflow},
+        {4, "DO", "1e-320", "Wheel Cart Calculation Error! \n\n" + overflow}, // V / ΔS
+        {5, "DR", "1e-320", "Conveyor Calculation Error! \n\n" + overflow},   // V / ΔS
+        {6, "1/RN", "1e-320", "Elevator \n\n" + overflow},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.index);

@@ -292,13 +292,11 @@ TEST_F(RackPinionTest, FaultsEndInTheMechanismsBox)
         const char *symbol, *text, *lastStep;
     };
     const Case cases[] = {
-        {"1/RN", "0", "5. 馬達最高轉速"}, // ΔS = 0
-        {"1/RN", "-0", "5. 馬達最高轉速"},
+        {"1/RN", "1e-320", "5. 馬達最高轉速"}, // NV = V / ΔS
         {"η", "1e-320", "4. 外力與摩擦力換算成馬達端等效力矩"},
-        {"DG", "0", "5. 馬達最高轉速"},                         // ΔS = 0, JG = JF = 0
         {"DG", "1e308", "3. 負載端相對於馬達端之轉動慣量計算"}, // 1e305 m: DG^4 overflows
-        {"V", "0", "2. 加減速度時間計算"},
-        {"tA", "0", "7. 馬達加減速度最大扭矩計算"}, // the largest rotor is a candidate
+        {"V", "1e-320", "2. 加減速度時間計算"},
+        {"tA", "1e-320", "7. 馬達加減速度最大扭矩計算"}, // the largest rotor is a candidate
     };
     setInput("LG", "10"); // a short pinion: JL/15 = 0.0075
     for (const auto &c : cases) {
@@ -335,7 +333,7 @@ class RackPinionTextsTest : public RackPinionTest
 
 TEST_F(RackPinionTextsTest, TitleAndBoxNameTheMechanismFromTheMessageFile)
 {
-    setInput("1/RN", "0");
+    setInput("1/RN", "1e-320");
     calculate();
     EXPECT_EQ(memo().front(), "Rack and Pinion    Calculation Result of Rack and Pinion");
     EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Rack and Pinion Calculation Error!"});

@@ -87,6 +87,39 @@ TEST_F(MainWindowTextsTest, LanguageSwitchRenamesTheShownMechanism)
     }
 }
 
+// Each description says what the formulas use; the elevator and the rotary table name rows their own
+// way while shown, also after a language switch, and give the names back when left.
+TEST_F(MainWindowTextsTest, DescriptionsNameWhatTheFormulasUse)
+{
+    const struct {
+        const char *symbol;
+        int page;
+        const char *names[3];
+    } rows[] = {
+        {"MC", 6, {"Counterweight mass", "配重質量", "配重质量"}},
+        {"tP", 6, {"Time of one cycle (up and down)", "上下一次循環所需時間", "上下一次循环所需时间"}},
+        {"PB", 6, {"Ball screw lead", "導螺桿導程", "导螺杆导程"}},
+        {"MC", 4, {"Cart mass", "車子重量", "车子重量"}},
+        {"tP", 4, {"Time of one stroke", "單一行程所需時間", "单一行程所需时间"}},
+        {"LG", 1, {"Pinion length", "小齒輪長度", "小齿轮长度"}},
+        {"DG", 1, {"Pinion diameter", "小齒輪直徑", "小齿轮直径"}},
+        {"JG", 1, {"Pinion inertia", "小齒輪慣量", "小齿轮惯量"}},
+        {"DF", 3, {"Friction circle diameter", "摩擦圓直徑", "摩擦圆直径"}},
+        {"DS", 3, {"Support shaft diameter", "支撐軸直徑", "支撑轴直径"}},
+        {"DS", 2, {"Bearing diameter", "軸承直徑", "轴承直径"}},
+    };
+    w->pcModPic->UserSelect(6);
+    for (int language : {1, 2, 0}) {
+        w->cbLag->UserSelect(language);
+        for (const auto &r : rows) {
+            w->pcModPic->UserSelect(r.page);
+            TStringGrid *grid = RowOfSymbol(w->sgPar1, r.symbol) > 0 ? w->sgPar1 : w->sgPar3;
+            EXPECT_EQ(grid->Cells(3, RowOfSymbol(grid, r.symbol)), r.names[language]) << r.symbol << r.page;
+        }
+        w->pcModPic->UserSelect(6);
+    }
+}
+
 TEST_F(MainWindowTextsTest, ChartTitleFollowsTheLanguageUntilACalculationWritesItsTotal)
 {
     const struct {

@@ -137,7 +137,11 @@ TEST_F(MainWindowTest, HiddenMechanismComboTurnsThePicturePage)
         const QImage drawing = EmbeddedJpeg(("mechanism" + std::to_string(k + 1) + ".jpg").c_str());
         const QWidget *image = w->imgMod[k]->Widget();
         const QRect shown(image->mapTo(w->Widget(), QPoint(0, 0)), image->size());
-        EXPECT_TRUE(ShowsPicture(Grabbed(w->Widget(), shown), QPoint(0, 0), drawing)) << k;
+        const QImage grabbed = Grabbed(w->Widget(), shown);
+        EXPECT_TRUE(ShowsPicture(grabbed, QPoint(0, 0), drawing)) << k;
+        if (k == 3) { // DF is the diameter of the dashed friction circle: a line right across it
+            EXPECT_GT(DarkPixels(grabbed, QRect(130, 69, 140, 3)), 130);
+        }
     }
     w->cbModel->UserSelect(4);
     EXPECT_GT(RowOfSymbol(w->sgPar1, "WN"), 0);
@@ -177,6 +181,7 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
         EXPECT_EQ(w->sgPar1->Cells(3, s), "單一行程轉動角度");
         EXPECT_EQ(w->sgPar1->Cells(2, v), "(deg/min)");
         EXPECT_EQ(w->sgPar1->Cells(3, v), "平台轉動速度");
+        EXPECT_EQ(w->sgPar1->Cells(3, RowOfSymbol(w->sgPar1, "DS")), "支撐軸直徑");
         EXPECT_EQ(w->sgPar1->Cells(1, s), "123");
         // The other unit system keeps the degrees; the second switch comes back.
         if (w->UnitType == 2)
@@ -199,6 +204,8 @@ TEST_P(RotaryRelabelling, AnglesWhileShownAndBuiltInUnitsAfter)
     EXPECT_EQ(SizeItems[4].asUnit_MI, "[ft/min]");
     EXPECT_EQ(SizeItems[0].asUnit_SI, "[m/rev]");
     EXPECT_EQ(SizeItems[5].asUnit_MI, "[inch]");
+    w->pcModPic->UserSelect(2);
+    EXPECT_EQ(w->sgPar1->Cells(3, RowOfSymbol(w->sgPar1, "DS")), "軸承直徑");
 }
 
 // The table is left in the system it was entered in (the loop switches there and back).

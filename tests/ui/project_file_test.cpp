@@ -158,14 +158,14 @@ TEST_F(ProjectFileTest, RoundTripRestoresValuesUnitsUnitSystemAndMechanism)
     SizeItems[9].dV = 0.3;
     SizeItems[21].dV = -1e-7; // a mass no machine has: saved and loaded all the same
     SizeItems[40].dV = -2.5e20;
-    SizeItems[26].asNowUnit = "(µm)"; // Big5 has no micro sign
+    SizeItems[0].Abbr = "∆S"; // a glyph of the texts file that Big5 cannot hold
     WindowState saved = state();
     saved.values[17] = 0.0428571428571429; // 3/70 kept to the file's 15 significant digits
     save(path);
-    // Written in UTF-8 then, the symbols of the keys too, so that nothing turns into "?".
+    // Written in UTF-8 then, the other symbols of the keys too, so that nothing turns into "?".
     const std::string bytes = readFileBytes(path);
-    EXPECT_NE(bytes.find("\r\nPB=5[(\xC2\xB5m)]\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\n\xCE\x94S="), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\xE2\x88\x86S="), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\xCE\x94P="), std::string::npos);
 
     w->pcModPic->UserSelect(2);
     w->tbSI->Click();
@@ -212,6 +212,16 @@ TEST_F(ProjectFileTest, LoadingAwayFromTheRotaryTableKeepsTheFileUnits)
         }
     }
     EXPECT_EQ(shown, 1);
+
+    // A rotary table's file offers its angles.
+    w->pcModPic->UserSelect(3);
+    SizeItems[5].dV = 90;
+    save(dir.filePath("table.siz"));
+    w->pcModPic->UserSelect(0);
+    load(dir.filePath("table.siz"));
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+    EXPECT_EQ(SizeItems[5].dV, 90);
+    EXPECT_EQ(SizeItems[5].asNowUnit, "(deg)");
 }
 
 TEST_F(ProjectFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
@@ -324,6 +334,8 @@ TEST_F(ProjectFileTest, FailedSaveReportsAndLeavesTheOldFileWhole)
 
 TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
 {
+    // A header alone gives what start-up shows: the defaults in the units of a switch to SI.
+    const WindowState defaults = state();
     const std::string path = dir.filePath("bare.siz");
     writeFileBytes(path, "[File]\nFileCode=0x6930\nMode=0\n");
     w->tbMI->Click();
@@ -331,48 +343,51 @@ TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
         item.dV = 123;
     load(path);
 
-    EXPECT_EQ(w->UnitType, 1);
+    EXPECT_EQ(state(), defaults);
     AnsiString expected;
-    for (const CSIZEITEM &item : SizeItems) {
-        EXPECT_EQ(item.dV, item.dDefV) << item.Abbr;
-        EXPECT_EQ(item.asNowUnit, "") << item.Abbr;
+    for (const CSIZEITEM &item : SizeItems)
         expected += item.Name + " Load failed! => use default! \n";
-    }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, expected);
 }
 
 // One parameter line of an otherwise complete file, and what the loader makes of it.
 struct ValueCase {
-    const char *text;
-    double value; // NaN: the default
+    const char *text; // nullptr: no such line
+    double value;     // NaN: the default
     const char *unit;
 };
 
 TEST_F(ProjectFileTest, ParameterValueFallBacks)
 {
     const ValueCase cases[] = {
-        {"7", 7, ""},
-        {"7[mm", 7, ""},
-        {"abc[mm]", NAN, "mm"},
         {"12.5[cm]", 12.5, "cm"},
         {" 3 [ (mm) ] ", 3, " (mm) "},
-        {"[", NAN, ""},
-        {"]]", NAN, ""},
-        {"4]x[mm", NAN, ""},
-        {"", NAN, ""},
-        {"1e999[mm]", NAN, "mm"},
-        {"nan[mm]", NAN, "mm"},
         {"-1.79769313486232E308[mm]", -DBL_MAX, "mm"}, // as the largest values are saved
+        // Read whole or replaced whole: the default in the unit a switch to SI shows.
+        {nullptr, NAN, "(mm)"},
+        {"7", NAN, "(mm)"},
+        {"7[mm", NAN, "(mm)"},
+        {"7[]", NAN, "(mm)"},
+        {"500[(furlong)]", NAN, "(mm)"},
+        {"8[inch]", NAN, "(mm)"},   // an imperial unit in an SI file
+        {"90[(deg)]", NAN, "(mm)"}, // an angle off the rotary table
+        {"abc[mm]", NAN, "(mm)"},
+        {"[", NAN, "(mm)"},
+        {"]]", NAN, "(mm)"},
+        {"4]x[mm", NAN, "(mm)"},
+        {"", NAN, "(mm)"},
+        {"1e999[mm]", NAN, "(mm)"},
+        {"nan[mm]", NAN, "(mm)"},
     };
     for (const ValueCase &c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text ? c.text : "no line");
         messages.clear();
         const std::string path = dir.filePath("one.siz");
-        writeFileBytes(path, header + defaultParameterLines());
-        std::string bytes = readFileBytes(path);
+        std::string bytes = header + defaultParameterLines();
         const std::string line = "\r\nS=200[(mm)]\r\n";
-        bytes.replace(bytes.find(line), line.size(), "\r\nS=" + std::string(c.text) + "\r\n");
+        bytes.replace(bytes.find(line), line.size(),
+                      c.text ? "\r\nS=" + std::string(c.text) + "\r\n" : "\r\n");
         writeFileBytes(path, bytes);
         SizeItems[5].dV = 99;
 
@@ -382,6 +397,8 @@ TEST_F(ProjectFileTest, ParameterValueFallBacks)
         if (std::isnan(c.value)) {
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].text, SizeItems[5].Name + " Load failed! => use default! \n");
+            w->bbCalculate->Click(); // 200 mm at 10 m/min take 1.2 s, less half the two 0.257 s ramps
+            EXPECT_EQ(w->sgPar3->Cells(1, RowOfSymbol(w->sgPar3, "tE")), "0.943");
         } else {
             EXPECT_TRUE(messages.empty());
         }

@@ -520,7 +520,7 @@ TEST_F(ReportTest, BallScrewCalculationWithEveryBoxChecked)
                          "  tS    = 0         [(sec)     ]停止時間",
                          "  ML    = 5         [(kg)      ]負載重量",
                          "  MT    = 5         [(kg)      ]移動平台重量",
-                         "  PB    = 5         [(mm)      ]導螺桿節距",
+                         "  PB    = 5         [(mm)      ]導螺桿導程",
                          "  LB    = 500       [(mm)      ]導螺桿長度",
                          "  DB    = 20        [(mm)      ]導螺桿直徑",
                          "  JR    = 0         [(kg*m^2)  ]減速機慣量",
