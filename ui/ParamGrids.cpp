@@ -75,9 +75,9 @@ const OwnName kOwnNames[] = {
     {6, 20, 170, "上下一次循環所需時間", 120, "單一行程所需時間"}, // an up and a down stroke
 };
 
-// Mechanism k is shown after mechanism was: its rows take their own names, those of was get theirs
-// back.
-void nameRowsFor(int k, int was)
+} // namespace
+
+void UseRowNamesOf(int k, int was)
 {
     for (const OwnName &n : kOwnNames) {
         if (n.mechanism == k)
@@ -86,6 +86,9 @@ void nameRowsFor(int k, int was)
             SizeItems[n.id].Name = GetMsg("Selvane_F", n.backNumber, n.backBuiltIn);
     }
 }
+
+namespace
+{
 
 // The density list opens on the material whose density the cell holds, or on none (showing the
 // cell's text), so that Enter keeps the value.
@@ -164,7 +167,7 @@ void TSelvane_F::FillParamGrids(int k)
         for (const TravelUnits &t : kTravelUnits)
             SetParamUnitSystem(SizeItems[t.id], UnitType);
     }
-    nameRowsFor(k, CurMechanism);
+    UseRowNamesOf(k, CurMechanism);
 
     CurMechanism = k;
     for (int &id : Par1RowItem)

@@ -154,6 +154,7 @@ void TSelvane_F::tbOpenClick(TObject *)
             SetMotorUnitSystem(record, UnitType);
         FillMotorGrid(true);
         UseTravelUnitsOf(header.mode); // the rotary table offers its angles
+        UseRowNamesOf(header.mode, CurMechanism); // failed lines are named as the file's mechanism does
 
         AnsiString failed;
         AnsiString fileUnits[62];

@@ -196,3 +196,6 @@ void CreateForms();
 // Gives travel per revolution and per pulse, stroke and speed the unit lists of mechanism k: angles on
 // the rotary table (3), lengths otherwise. The units shown are left as they are.
 void UseTravelUnitsOf(int k);
+// Mechanism k is shown after mechanism `was`: the rows it names its own way take those names, the
+// rows that `was` named its own way get theirs back.
+void UseRowNamesOf(int k, int was);

@@ -339,6 +339,7 @@ TEST_F(ProjectFileTest, MissingParametersGetDefaultsAndOneSummary)
     const std::string path = dir.filePath("bare.siz");
     writeFileBytes(path, "[File]\nFileCode=0x6930\nMode=0\n");
     w->tbMI->Click();
+    w->pcModPic->UserSelect(6); // the message names the rows as the file's mechanism does
     for (CSIZEITEM &item : SizeItems)
         item.dV = 123;
     load(path);
