@@ -46,11 +46,11 @@ void setNumber(TStringGrid *grid, int col, int row, double value)
     if (i >= shown.size())
         shown.resize(i + 1, {0, AnsiString()});
     Shown &s = shown[i];
-    if (std::memcmp(&s.value, &value, sizeof value) == 0 && !s.text.empty() &&
-        grid->Cells(col, row) == s.text)
-        return;
-    s = {value, FloatToStr(value)};
-    grid->SetCells(col, row, s.text);
+    if (std::memcmp(&s.value, &value, sizeof value) != 0 || s.text.empty())
+        s = {value, FloatToStr(value)};
+    // A cell emptied by dropped results gets the same number's text back without formatting it anew.
+    if (grid->Cells(col, row) != s.text)
+        grid->SetCells(col, row, s.text);
 }
 
 } // namespace
