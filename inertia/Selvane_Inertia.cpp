@@ -471,14 +471,7 @@ void TSelvane_Inertia_F::cbCBXDropDown(TObject *)
 // The density list opens on the material the cell holds, or on none, so that Enter keeps the value.
 void TSelvane_Inertia_F::showDensityOfCell()
 {
-    const AnsiString cell = CurGrid ? CurGrid->Cells(EditCol, EditRow) : AnsiString();
-    double value = 0;
-    int item = -1;
-    for (size_t i = 0; item < 0 && i < densityTexts_.size(); ++i)
-        if (TryStrToFloat(cell, value) && StrToFloat(densityTexts_[i]) == value)
-            item = static_cast<int>(i);
-    cbCBX->SetItemIndex(item);
-    cbCBX->SetPlaceholder(cell);
+    cbCBX->SelectNumber(densityTexts_, CurGrid ? CurGrid->Cells(EditCol, EditRow) : AnsiString());
 }
 
 void TSelvane_Inertia_F::cbCBXCloseUp(TObject *)

@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 
 #include "platform/Forms.h"
+#include "platform/SysUtils.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -552,6 +553,18 @@ void TComboBox::SetDropDownCount(int n)
 void TComboBox::SetPlaceholder(const AnsiString &text)
 {
     combo_->setPlaceholderText(QString::fromStdString(text));
+}
+
+void TComboBox::SelectNumber(const std::vector<AnsiString> &numbers, const AnsiString &text)
+{
+    double value = 0, number = 0;
+    int item = -1;
+    if (TryStrToFloat(text, value))
+        for (size_t i = 0; item < 0 && i < numbers.size(); ++i)
+            if (TryStrToFloat(numbers[i], number) && number == value)
+                item = static_cast<int>(i);
+    SetItemIndex(item);
+    SetPlaceholder(text);
 }
 
 void TComboBox::UserSelect(int i)

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <vector>
+
 class QLabel;
 class QGroupBox;
 class QCheckBox;
@@ -156,6 +158,9 @@ class TComboBox : public TWinControl
     bool PickOnlyInOpenList = false;
     // Shown by the closed combo while no item is selected.
     void SetPlaceholder(const AnsiString &text);
+    // Selects the item whose number (numbers[i] for item i) is the number the text holds, or none,
+    // showing the text.
+    void SelectNumber(const std::vector<AnsiString> &numbers, const AnsiString &text);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnDropDown;

@@ -94,15 +94,10 @@ namespace
 // cell's text), so that Enter keeps the value.
 void showDensityOfCell(const TSelvane_F &f, const AnsiString &cell)
 {
-    double value = 0;
-    int item = -1;
-    for (int r = 1; item < 0 && r <= 16; ++r) {
-        double density = 0;
-        if (TryStrToFloat(cell, value) && TryStrToFloat(f.sgDensity->Cells(1, r), density) && density == value)
-            item = r - 1;
-    }
-    f.cbCBX->SetItemIndex(item);
-    f.cbCBX->SetPlaceholder(cell);
+    std::vector<AnsiString> densities;
+    for (int r = 1; r <= 16; ++r)
+        densities.push_back(f.sgDensity->Cells(1, r));
+    f.cbCBX->SelectNumber(densities, cell);
 }
 
 // Shows row in the grid, scrolling as little as possible.
