@@ -162,8 +162,9 @@ class ComboBox : public QComboBox
     // through the items; F4, Alt+Up/Down and Space still open it.
     void keyPressEvent(QKeyEvent *e) override
     {
-        const bool opens = e->key() == Qt::Key_F4 || e->key() == Qt::Key_Space ||
-                           ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && (e->modifiers() & Qt::AltModifier));
+        const bool opens =
+            e->key() == Qt::Key_F4 || e->key() == Qt::Key_Space ||
+            ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && (e->modifiers() & Qt::AltModifier));
         if (owner && owner->PickOnlyInOpenList && !opens) {
             e->ignore();
             return;

@@ -153,7 +153,7 @@ void TSelvane_F::tbOpenClick(TObject *)
         for (CMOTORSPC &record : MotorSpecs)
             SetMotorUnitSystem(record, UnitType);
         FillMotorGrid(true);
-        UseTravelUnitsOf(header.mode); // the rotary table offers its angles
+        UseTravelUnitsOf(header.mode);            // the rotary table offers its angles
         UseRowNamesOf(header.mode, CurMechanism); // failed lines are named as the file's mechanism does
 
         AnsiString failed;

@@ -52,7 +52,8 @@ void TSelvane_F::tbSaveRltClick(TObject *)
     CellEditExit(CellEdit); // an edit left with text that is no number is undone before reporting
     // A report is the record of one calculation: its results with the inputs they came from.
     if (!LastCalcInputs) {
-        ShowMessage(GetMsg("Selvane_F", 166, "There is no calculated result to save. Press Calculate first."));
+        ShowMessage(
+            GetMsg("Selvane_F", 166, "There is no calculated result to save. Press Calculate first."));
         return;
     }
     if (!(*LastCalcInputs == ReadInputsShown())) {

@@ -120,7 +120,7 @@ TEST_F(InertiaDialogTest, WeightButtonSetsMassesButNotTheInertia)
     d->cbCalWeight->SetChecked(true);
     d->bbCalWeight->Click();
     EXPECT_EQ(d->stMrlt->Caption(), " m=1780152.06123012"); // 6^2 * pi * 2 * 7870 (iron)
-    EXPECT_EQ(d->stIrlt->Caption(), ""); // of the typed mass, which the mode left
+    EXPECT_EQ(d->stIrlt->Caption(), "");                    // of the typed mass, which the mode left
     d->bbCal->Click();
     EXPECT_EQ(d->stIrlt->Caption(), " I=32042737.1021422"); // 36 * m / 2
 

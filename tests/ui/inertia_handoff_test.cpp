@@ -117,8 +117,18 @@ TEST_F(InertiaHandOffTest, AcceptAfterAChangeHandsNothingOver)
         std::function<void()> make;
         double handedBack;
     } cases[] = {
-        {"a value typed", [this] { SelectValue(d->sgInertia, "R0"); Type("1"); }, 0},
-        {"the same value typed", [this] { SelectValue(d->sgInertia, "R0"); Type("6"); }, 54},
+        {"a value typed",
+         [this] {
+             SelectValue(d->sgInertia, "R0");
+             Type("1");
+         },
+         0},
+        {"the same value typed",
+         [this] {
+             SelectValue(d->sgInertia, "R0");
+             Type("6");
+         },
+         54},
         {"the weight mode", [this] { d->cbCalWeight->SetChecked(true); }, 0},
         {"a density picked",
          [this] {
