@@ -122,6 +122,26 @@ bool runFormula(void (*formula)(), const std::vector<InertiaEntry> &written, int
     return false;
 }
 
+// The mass formula of a shape; none for the cones, whose formula takes the density itself.
+void (*massFormula(int shape))()
+{
+    if (shape == 0)
+        return storeSolidCylinderMass;
+    if (shape == 1)
+        return storeHollowCylinderMass;
+    if (shape >= 4 && shape <= 6)
+        return storeWheelMasses;
+    return nullptr;
+}
+
+std::vector<double> valuesOf(const std::vector<InertiaEntry> &entries)
+{
+    std::vector<double> values;
+    for (InertiaEntry e : entries)
+        values.push_back(InertiaItems[e].dV);
+    return values;
+}
+
 AnsiString formulaText(int shape)
 {
     const AnsiString pi = GetMsg("ABB", 998, "π");
@@ -424,7 +444,26 @@ void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
     const int entry = entryOfRow(CurGrid, EditRow);
     if (entry < 0)
         return;
-    CommitTypedNumber(edValue, InertiaItems[entry].dV);
+    CommitTypedNumber(edValue, InertiaItems[entry].dV); // a refused text changes nothing
+    showEntryValue(entry, false);
+}
+
+// Every row of the entry, in both grids, shows its value; the row in the editor keeps the text typed
+// unless `editedToo`.
+void TSelvane_Inertia_F::showEntryValue(int entry, bool editedToo)
+{
+    const AnsiString text = FloatToStr(InertiaItems[entry].dV);
+    for (TStringGrid *g : {sgWeight, sgInertia})
+        for (int r = 1; r < g->RowCount(); ++r) {
+            if (entryOfRow(g, r) != entry)
+                continue;
+            const bool edited = g == CurGrid && r == EditRow && edValue->Visible();
+            if (edited && !editedToo)
+                continue;
+            g->SetCells(1, r, text);
+            if (edited)
+                edValue->SetText(text);
+        }
 }
 
 // Leaving the editor (another cell, Enter, Up, another control, Calculate, closing the dialog) with
@@ -436,8 +475,9 @@ void TSelvane_Inertia_F::edValueExit(TObject *)
     if (!edValue->Visible() || !CurGrid || EditCol != 1)
         return;
     const int entry = entryOfRow(CurGrid, EditRow);
-    if (entry >= 0)
-        UndoFailedCellEdit(edValue, CurGrid, EditCol, EditRow, InertiaItems[entry].dV, editStart_);
+    if (entry >= 0 &&
+        UndoFailedCellEdit(edValue, CurGrid, EditCol, EditRow, InertiaItems[entry].dV, editStart_))
+        showEntryValue(entry, false);
 }
 
 // Entry of InertiaItems behind a grid row, from its link cell ("2, IDX=4"); -1 for none.
@@ -499,17 +539,17 @@ void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
 {
     edValueExit(edValue);
     const int shape = cbMode->ItemIndex();
-    void (*formula)() = nullptr;
-    if (shape == 0)
-        formula = storeSolidCylinderMass;
-    else if (shape == 1)
-        formula = storeHollowCylinderMass;
-    else if (shape >= 4 && shape <= 6)
-        formula = storeWheelMasses;
+    void (*formula)() = massFormula(shape);
+    const std::vector<double> before = valuesOf(massResults(shape));
     if (formula && !runFormula(formula, massResults(shape), shape)) {
         showNoResult();
         return;
     }
+    // The inertia shown was computed from the mass before; a typed mass row shows the new one.
+    if (valuesOf(massResults(shape)) != before)
+        showNoResult();
+    for (InertiaEntry e : massResults(shape))
+        showEntryValue(e, true);
     switch (shape) {
     case 0:
     case 1:
@@ -554,9 +594,12 @@ void TSelvane_Inertia_F::bbCalClick(TObject *)
     default:
         break;
     }
+    // With the weight calculated, the inertia is that of the mass of the entries shown.
+    void (*mass)() = cbCalWeight->Checked() ? massFormula(shape) : nullptr;
     // A refused calculation neither shows nor hands over a result; a shape change or an activation
     // goes on with the grids and the density list.
-    if (formula && !runFormula(formula, inertiaResults(shape), shape)) {
+    if ((mass && !runFormula(mass, massResults(shape), shape)) ||
+        (formula && !runFormula(formula, inertiaResults(shape), shape))) {
         showNoResult();
         return;
     }

@@ -56,6 +56,7 @@ class TSelvane_Inertia_F : public TForm
     int entryOfRow(const TStringGrid *grid, int row) const;
     void showNoResult();
     void showDensityOfCell();
+    void showEntryValue(int entry, bool editedToo);
 
     TStringGrid *CurGrid = nullptr;
     int EditCol = 0;

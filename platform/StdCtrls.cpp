@@ -3,12 +3,14 @@
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -144,6 +146,9 @@ class ComboBox : public QComboBox
         if (owner)
             FireEvent(owner->OnDropDown, owner);
         open_ = true;
+        // Ahead of the list's own filter, which picks the current item on Enter and on a release.
+        view()->installEventFilter(this);
+        view()->viewport()->installEventFilter(this);
         QComboBox::showPopup();
     }
     // Qt also calls this whenever the combo is hidden (and so while its window is destroyed); only
@@ -158,6 +163,44 @@ class ComboBox : public QComboBox
     }
 
   protected:
+    // The open list picks only a highlighted item (by the arrow keys, the pointer, or the list opening
+    // on it). Its view makes its first item current, not highlighted, when it takes the focus, and
+    // Enter would pick that one: with none highlighted Enter closes the list, and Up or Down
+    // highlights the current item first.
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        QAbstractItemView *list = view();
+        const bool onList = o == list || o == list->viewport();
+        if (!onList || !isVisible())
+            return QComboBox::eventFilter(o, e);
+        const QModelIndex current = list->currentIndex();
+        if (current.isValid() && list->selectionModel()->isSelected(current))
+            return QComboBox::eventFilter(o, e);
+        if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+            auto *k = static_cast<QKeyEvent *>(e);
+            if (k->key() == Qt::Key_Enter || k->key() == Qt::Key_Return) {
+                k->accept();
+                hidePopup();
+                return true;
+            }
+            if (e->type() == QEvent::KeyPress && current.isValid() && !(k->modifiers() & Qt::AltModifier) &&
+                (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down)) {
+                list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+                return true;
+            }
+        }
+        // The item under the pointer is highlighted, also when it is the current one; a release over
+        // no item would pick the current one.
+        if ((e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonRelease) &&
+            o == list->viewport()) {
+            const QModelIndex under = list->indexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
+            if (under.isValid())
+                list->setCurrentIndex(under);
+            else if (e->type() == QEvent::MouseButtonRelease)
+                return true;
+        }
+        return QComboBox::eventFilter(o, e);
+    }
     // A list that picks only in its open list: keys and the wheel over the closed combo do not step
     // through the items; F4, Alt+Up/Down and Space still open it.
     void keyPressEvent(QKeyEvent *e) override

@@ -322,7 +322,9 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
             Memo2->Lines.Add(IntToStr(static_cast<long long>(i)) + ":" + units[i]);
         CellUnitCombo->SetVisible(true);
         CellUnitCombo->Widget()->raise();
-        CellUnitCombo->SetItemIndex(0);
+        // Opens on the cell's unit, so that Enter or leaving the list keeps it.
+        const auto shown = std::find(units.begin(), units.end(), UnitName(grid->Cells(2, ARow)));
+        CellUnitCombo->SetItemIndex(shown != units.end() ? static_cast<int>(shown - units.begin()) : 0);
     } else {
         CellUnitCombo->SetVisible(false);
     }

@@ -103,6 +103,7 @@ TSelvane_F::TSelvane_F(TComponent *owner) : TForm(owner)
     CellUnitCombo = new TComboBox(this);
     CellUnitCombo->Name = "CellUnitCombo";
     CellUnitCombo->SetVisible(false);
+    CellUnitCombo->PickOnlyInOpenList = true;
     CellUnitCombo->OnChange = [this](TObject *s) { CellUnitChange(s); };
 
     FillDensityGrid();

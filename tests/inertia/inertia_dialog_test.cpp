@@ -151,7 +151,8 @@ TEST_F(InertiaDialogTest, DensityListIsInKilogramPerCubicMetreAndSetsRho)
     SelectValue(d->sgInertia, "ρ");
     EXPECT_TRUE(d->cbCBX->Visible());
     EXPECT_FALSE(d->edValue->Visible());
-    d->cbCBX->UserSelect(11); // iron
+    EXPECT_EQ(d->cbCBX->ItemIndex(), 11); // opens on iron, the density the cell holds
+    d->cbCBX->UserSelect(11);             // iron
     EXPECT_EQ(InertiaItems[EntryRho].dV, 7870);
     EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "7870");
     d->bbCal->Click();
@@ -187,6 +188,15 @@ TEST_F(InertiaDialogTest, TypedValueIsStoredAtOnceAndUsedByCalculate)
     EXPECT_EQ(d->stIrlt->Caption(), " I=0.375");
     EXPECT_FALSE(d->edValue->Visible());
     EXPECT_TRUE(messages.empty());
+
+    // R0 is a row of both grids while the weight is calculated: both show what is typed in either.
+    d->cbCalWeight->SetChecked(true);
+    SelectValue(d->sgInertia, "R0");
+    Type("0.07");
+    EXPECT_EQ(d->sgWeight->Cells(1, RowOf(d->sgWeight, "R0")), "0.07");
+    SelectValue(d->sgWeight, "R0");
+    Type("0.06");
+    EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "R0")), "0.06");
 }
 
 TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)

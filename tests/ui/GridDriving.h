@@ -3,7 +3,9 @@
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 
 // Helpers that drive the main window's grids and editors as a user would.
@@ -58,4 +60,22 @@ template <class Check> void TypeText(TEdit *edit, const QString &text, Check che
 inline void TypeText(TEdit *edit, const QString &text)
 {
     TypeText(edit, text, [](const QString &) {});
+}
+
+// Opens the list as a desktop does: the popup's view takes the keyboard focus.
+inline void OpenListWithFocus(QComboBox *list)
+{
+    list->showPopup();
+    QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(list->view(), &in);
+}
+
+// A key pressed in the open list: the shortcut check first, then the press while the list is open.
+inline void KeyInOpenList(QComboBox *list, int key)
+{
+    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier);
+    QApplication::sendEvent(list->view(), &check);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    if (list->view()->isVisible())
+        QApplication::sendEvent(list->view(), &press);
 }

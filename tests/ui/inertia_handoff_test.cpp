@@ -138,6 +138,24 @@ TEST_F(InertiaHandOffTest, AcceptAfterAChangeHandsNothingOver)
              d->cbCBX->UserSelect(0); // osmium
          },
          0},
+        {"the weight button over the typed mass",
+         [this] {
+             d->bbCalWeight->Click();
+             EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "m")), "1780152.06123012");
+         },
+         0},
+        // Calculate weighs the cylinder shown; the weight button then changes nothing.
+        {"the weight calculated",
+         [this] {
+             d->cbCalWeight->SetChecked(true);
+             SelectValue(d->sgWeight, "L");
+             Type("0.1");
+             SelectValue(d->sgWeight, "R0");
+             Type("0.05");
+             d->bbCal->Click();
+             d->bbCalWeight->Click();
+         },
+         0.05 * 0.05 * (0.05 * 0.05 * 3.141592653589793 * 0.1 * 7870) * 0.5},
         {"the shape", [this] { d->cbMode->UserSelect(2); }, 1296 * 3.141592653589793 * 2 * 7870 * 0.1},
     };
     for (const auto &c : cases) {
@@ -161,6 +179,15 @@ TEST_F(InertiaHandOffTest, AcceptAfterAChangeHandsNothingOver)
     });
     ClickAndAccept(2, 11);
     EXPECT_EQ(SizeItems[45].dV, 1.5);
+    // So does it with the weight calculated: the mass of L 3, not of the L 2 last calculated.
+    ClickAndAccept(1, 11, [this] {
+        d->cbCalWeight->SetChecked(true);
+        d->bbCal->Click();
+        SelectValue(d->sgWeight, "L");
+        Type("3");
+    });
+    ClickAndAccept(2, 13);
+    EXPECT_DOUBLE_EQ(SizeItems[46].dV, 3.141592653589793 * 3 * 7870 * 0.5); // R0 1
 }
 
 TEST_F(InertiaHandOffTest, ClosingWithAnUnfinishedNumberReportsItOnce)
@@ -228,8 +255,8 @@ TEST_F(InertiaHandOffTest, HollowCylinderWithTheInnerRadiusOverTheOuterHandsNoth
         EXPECT_EQ(d->stMrlt->Caption(), "");
         EXPECT_FALSE(d->bbReplace->Enabled());
         messages.clear();
-        d->bbCal->Click(); // with the mass that came out negative
-        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refused + "\nNegative: m (重量)"});
+        d->bbCal->Click(); // weighs the tube again first
+        EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{refused});
         EXPECT_EQ(d->stIrlt->Caption(), "");
     });
     EXPECT_EQ(SizeItems[45].dV, 54);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QWheelEvent>
 
 #include <functional>
 #include <string>
@@ -607,6 +608,18 @@ TEST_F(MainWindowTest, UnitPickSetsTheShownUnitOnly)
     EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
     EXPECT_EQ(w->sgPar1->Cells(2, row), "cm/sec");
     EXPECT_EQ(SizeItems[4].dV, 10);
+
+    // Back on the cell, the list opens on the picked unit; Enter and the wheel keep it.
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(3, row));
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(2, row));
+    EXPECT_EQ(w->CellUnitCombo->ItemIndex(), 3);
+    QComboBox *list = w->CellUnitCombo->Combo();
+    OpenListWithFocus(list);
+    KeyInOpenList(list, Qt::Key_Return);
+    QWheelEvent notch(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &notch);
+    EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
 
     // A quantity without unit offers one empty unit.
     ASSERT_TRUE(w->sgPar1->UserSelectCell(2, RowOfSymbol(w->sgPar1, "1/RN")));

@@ -440,11 +440,22 @@ TEST_F(ProjectFileTest, LegacyBig5FileLoadsItsGreekSymbolParameters)
 TEST_F(ProjectFileTest, Utf8FileLoadsTheSameSymbols)
 {
     const std::string path = dir.filePath("utf8.siz");
-    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\nMode=0\r\nρ=0.5[kg/m^3]\r\nΔS=0.02[m/rev]\r\n");
+    writeFileBytes(path, "[File]\r\nFileCode=0x6930\r\nMode=0\r\nρ=7850[kg/m^3]\r\nΔS=0.02[m/rev]\r\n");
     load(path);
-    EXPECT_EQ(SizeItems[9].dV, 0.5);
+    EXPECT_EQ(SizeItems[9].dV, 7850);
     EXPECT_EQ(SizeItems[0].dV, 0.02);
     EXPECT_EQ(SizeItems[0].asNowUnit, "m/rev");
+
+    // No material has that density: Enter in the opened list keeps it; Down highlights the first.
+    const int row = RowOfSymbol(w->sgPar1, "ρ");
+    ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
+    OpenListWithFocus(w->cbCBX->Combo());
+    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Return);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "7850");
+    OpenListWithFocus(w->cbCBX->Combo());
+    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Down);
+    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Return);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "22660"); // osmium
 }
 
 // A file the loader refuses, with the message shown; nothing in the window changes.

@@ -359,6 +359,7 @@ class SaveResultTest : public ReportTest
 {
   protected:
     bool CalculateFirst() const override { return false; }
+    bool WithTextFiles() const override { return true; } // the refusals as Message.ini numbers them
 };
 
 TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
@@ -444,7 +445,7 @@ TEST_F(SaveResultTest, OnlyForTheInputsOfTheLastSuccessfulCalculation)
         if (c.refusal.empty()) {
             saveReport(nothingChecked, path);
             EXPECT_EQ(readFileBytes(path), modeName + "\r\n");
-            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"Save File OK!"});
+            EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"File saved!"});
             std::filesystem::remove(path);
         } else {
             w->tbSaveRlt->Click();

@@ -174,9 +174,13 @@ TEST_F(MainWindowTest, ResultsShownBelongToTheLastCalculation)
     EXPECT_EQ(g->Cells(8, 0), "Trms");
 
     // Another mechanism shows none of them, nor any other view of them; nor does coming back.
+    w->sgMotorRlt->UserSelectCell(1, 1);
+    w->sgMotorRlt->UserDblClick();
+    ASSERT_FALSE(LinesOf(w->meSingleRlt).empty());
     for (int page : {4, 0}) {
         SCOPED_TRACE(page);
         w->pcModPic->UserSelect(page);
+        EXPECT_FALSE(w->tsSingleRlt->TabVisible() || !LinesOf(w->meSingleRlt).empty());
         for (int r = 0; r < 43; ++r)
             EXPECT_FALSE(shown(r)) << r;
         for (int r = 1; r < w->sgPar3->RowCount(); ++r)
