@@ -189,16 +189,15 @@ class ComboBox : public QComboBox
                 return true;
             }
         }
-        // The item under the pointer is highlighted, also when it is the current one; a release over
-        // no item would pick the current one.
-        if ((e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonRelease) &&
-            o == list->viewport()) {
+        // A moving pointer highlights the item under it, also the current one. A release with none
+        // highlighted (that of the click that opened the list) would pick the current one.
+        if (o == list->viewport() && e->type() == QEvent::MouseMove) {
             const QModelIndex under = list->indexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
             if (under.isValid())
                 list->setCurrentIndex(under);
-            else if (e->type() == QEvent::MouseButtonRelease)
-                return true;
         }
+        if (o == list->viewport() && e->type() == QEvent::MouseButtonRelease)
+            return true;
         return QComboBox::eventFilter(o, e);
     }
     // A list that picks only in its open list: keys and the wheel over the closed combo do not step
