@@ -62,20 +62,18 @@ inline void TypeText(TEdit *edit, const QString &text)
     TypeText(edit, text, [](const QString &) {});
 }
 
-// Opens the list as a desktop does: the popup's view takes the keyboard focus.
-inline void OpenListWithFocus(QComboBox *list)
+// Opens the list as a desktop does, its view taking the keyboard focus, and presses the keys there:
+// the shortcut check first, then the press while the list is open.
+inline void KeysInOpenedList(QComboBox *list, std::initializer_list<int> keys)
 {
     list->showPopup();
     QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
     QApplication::sendEvent(list->view(), &in);
-}
-
-// A key pressed in the open list: the shortcut check first, then the press while the list is open.
-inline void KeyInOpenList(QComboBox *list, int key)
-{
-    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier);
-    QApplication::sendEvent(list->view(), &check);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    if (list->view()->isVisible())
-        QApplication::sendEvent(list->view(), &press);
+    for (int key : keys) {
+        QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier),
+            press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(list->view(), &check);
+        if (list->view()->isVisible())
+            QApplication::sendEvent(list->view(), &press);
+    }
 }

@@ -614,8 +614,7 @@ TEST_F(MainWindowTest, UnitPickSetsTheShownUnitOnly)
     ASSERT_TRUE(w->sgPar1->UserSelectCell(2, row));
     EXPECT_EQ(w->CellUnitCombo->ItemIndex(), 3);
     QComboBox *list = w->CellUnitCombo->Combo();
-    OpenListWithFocus(list);
-    KeyInOpenList(list, Qt::Key_Return);
+    KeysInOpenedList(list, {Qt::Key_Return});
     QWheelEvent notch(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list, &notch);

@@ -449,12 +449,9 @@ TEST_F(ProjectFileTest, Utf8FileLoadsTheSameSymbols)
     // No material has that density: Enter in the opened list keeps it; Down highlights the first.
     const int row = RowOfSymbol(w->sgPar1, "ρ");
     ASSERT_TRUE(w->sgPar1->UserSelectCell(1, row));
-    OpenListWithFocus(w->cbCBX->Combo());
-    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Return);
+    KeysInOpenedList(w->cbCBX->Combo(), {Qt::Key_Return});
     EXPECT_EQ(w->sgPar1->Cells(1, row), "7850");
-    OpenListWithFocus(w->cbCBX->Combo());
-    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Down);
-    KeyInOpenList(w->cbCBX->Combo(), Qt::Key_Return);
+    KeysInOpenedList(w->cbCBX->Combo(), {Qt::Key_Down, Qt::Key_Return});
     EXPECT_EQ(w->sgPar1->Cells(1, row), "22660"); // osmium
 }
 
