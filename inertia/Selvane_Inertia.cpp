@@ -446,6 +446,9 @@ void TSelvane_Inertia_F::edValueKeyUp(TObject *, unsigned short &Key, int)
         return;
     CommitTypedNumber(edValue, InertiaItems[entry].dV); // a refused text changes nothing
     showEntryValue(entry, false);
+    // Enter stores the value: a failed edit from here on goes back to it.
+    if (Key == 13)
+        editStart_ = InertiaItems[entry].dV;
 }
 
 // Every row of the entry, in both grids, shows its value; the row in the editor keeps the text typed
@@ -461,15 +464,17 @@ void TSelvane_Inertia_F::showEntryValue(int entry, bool editedToo)
             if (edited && !editedToo)
                 continue;
             g->SetCells(1, r, text);
-            if (edited)
+            if (edited) {
                 edValue->SetText(text);
+                editStart_ = InertiaItems[entry].dV;
+            }
         }
 }
 
 // Leaving the editor (another cell, Enter, Up, another control, Calculate, closing the dialog) with
 // text that is not a number undoes the edit: the entry and its cell go back to the value the edit
-// started from. Text that never becomes a number was reported as it was typed; a number left
-// unfinished is reported now.
+// started from, or that Enter or the weight button last put there. Text that never becomes a number
+// was reported as it was typed; a number left unfinished is reported now.
 void TSelvane_Inertia_F::edValueExit(TObject *)
 {
     if (!edValue->Visible() || !CurGrid || EditCol != 1)

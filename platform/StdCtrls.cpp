@@ -201,17 +201,24 @@ class ComboBox : public QComboBox
         return QComboBox::eventFilter(o, e);
     }
     // A list that picks only in its open list: keys and the wheel over the closed combo do not step
-    // through the items; F4, Alt+Up/Down and Space still open it.
+    // through the items; F4, Space and Alt+Up/Down open it. Qt's own handling is not asked, since
+    // it steps to the previous item on Alt+Up.
     void keyPressEvent(QKeyEvent *e) override
     {
+        if (!owner || !owner->PickOnlyInOpenList) {
+            QComboBox::keyPressEvent(e);
+            return;
+        }
+        const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
         const bool opens =
-            e->key() == Qt::Key_F4 || e->key() == Qt::Key_Space ||
-            ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && (e->modifiers() & Qt::AltModifier));
-        if (owner && owner->PickOnlyInOpenList && !opens) {
+            ((e->key() == Qt::Key_F4 || e->key() == Qt::Key_Space) && mods == Qt::NoModifier) ||
+            ((e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) && mods == Qt::AltModifier);
+        if (!opens) {
             e->ignore();
             return;
         }
-        QComboBox::keyPressEvent(e);
+        e->accept();
+        showPopup();
     }
     void wheelEvent(QWheelEvent *e) override
     {

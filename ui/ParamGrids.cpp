@@ -377,13 +377,16 @@ void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
         return;
     grid->SetCells(EditCol, EditRow, CellEdit->Text());
     CommitTypedNumber(CellEdit, SizeItems[id].dV);
+    // Enter stores the value: a failed edit from here on goes back to it.
+    if (Key == 13)
+        EditStartValue = SizeItems[id].dV;
 }
 
 // Leaving the editor (another cell, Enter, another control, Calculate) with text that is not a
-// number undoes the edit: the value it started from goes back into the record and the cell, so
-// that the cell never shows other than what is used (typing "1e-" has stored 1 on the way). Text
-// that never becomes a number was reported as it was typed; a number left unfinished is reported
-// now.
+// number undoes the edit: the value it started from, or that Enter last stored, goes back into the
+// record and the cell, so that the cell never shows other than what is used (typing "1e-" has
+// stored 1 on the way). Text that never becomes a number was reported as it was typed; a number
+// left unfinished is reported now.
 void TSelvane_F::CellEditExit(TObject *)
 {
     if (!CellEdit->Visible() || EditCol != 1)

@@ -152,7 +152,11 @@ TEST_F(InertiaDialogTest, DensityListIsInKilogramPerCubicMetreAndSetsRho)
     EXPECT_TRUE(d->cbCBX->Visible());
     EXPECT_FALSE(d->edValue->Visible());
     EXPECT_EQ(d->cbCBX->ItemIndex(), 11); // opens on iron, the density the cell holds
-    d->cbCBX->UserSelect(11);             // iron
+    QKeyEvent altUp(QEvent::KeyPress, Qt::Key_Up, Qt::AltModifier);
+    QCoreApplication::sendEvent(d->cbCBX->Combo(), &altUp); // opens the list, picks nothing
+    d->cbCBX->Combo()->hidePopup();
+    EXPECT_EQ(d->cbCBX->ItemIndex(), 11);
+    d->cbCBX->UserSelect(11); // iron
     EXPECT_EQ(InertiaItems[EntryRho].dV, 7870);
     EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "ρ")), "7870");
     d->bbCal->Click();
@@ -197,6 +201,14 @@ TEST_F(InertiaDialogTest, TypedValueIsStoredAtOnceAndUsedByCalculate)
     SelectValue(d->sgWeight, "R0");
     Type("0.06");
     EXPECT_EQ(d->sgInertia->Cells(1, RowOf(d->sgInertia, "R0")), "0.06");
+    // After Enter has stored 0.05, a failed edit goes back to 0.05 in both grids.
+    Type("0.05");
+    Key(Qt::Key_Return);
+    Paste("0.05x");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(InertiaItems[EntryR0].dV, 0.05);
+    for (TStringGrid *g : {d->sgWeight, d->sgInertia})
+        EXPECT_EQ(g->Cells(1, RowOf(g, "R0")), "0.05");
 }
 
 TEST_F(InertiaDialogTest, TextThatIsNotANumberIsReportedAndKeepsTheValue)

@@ -350,6 +350,14 @@ TEST_F(MainWindowTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack
     EXPECT_EQ(w->CellEdit->Text(), "200");
     EXPECT_EQ(w->CellEdit->LineEdit()->selectedText(), "200");
     EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'-' is not a valid floating point value."});
+    // After Enter has stored 300, a failed edit goes back to 300.
+    TypeText(w->CellEdit, "300");
+    PressKey(w->CellEdit, Qt::Key_Return);
+    PressKey(w->CellEdit, Qt::Key_End);
+    TypeText(w->CellEdit, "x");
+    PressKey(w->CellEdit, Qt::Key_Return);
+    EXPECT_EQ(SizeItems[5].dV, 300);
+    EXPECT_EQ(w->sgPar1->Cells(1, row), "300");
 }
 
 // Switching what the grids show while "1e-" is in the editor leaves it as well; nothing later writes
@@ -522,8 +530,8 @@ TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)
 
     // The list opens on the material the cell holds, or on none; only a pick changes ρ.
     QComboBox *list = w->cbCBX->Combo();
-    auto key = [&](QWidget *to, int k) {
-        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    auto key = [&](QWidget *to, int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, k, m);
         QApplication::sendEvent(to, &press);
     };
     for (const char *held : {"7870", "7850"}) {
@@ -536,6 +544,9 @@ TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)
         list->hidePopup();
         for (int k : {Qt::Key_Down, Qt::Key_End, Qt::Key_O})
             key(list, k);
+        key(list, Qt::Key_Up, Qt::AltModifier); // opens the list, as Alt+Down does
+        EXPECT_TRUE(list->view()->isVisible());
+        list->hidePopup();
         EXPECT_EQ(w->sgPar1->Cells(1, row), held);
         EXPECT_EQ(SizeItems[9].dV, StrToFloat(held));
     }
@@ -618,6 +629,9 @@ TEST_F(MainWindowTest, UnitPickSetsTheShownUnitOnly)
     QWheelEvent notch(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list, &notch);
+    QKeyEvent altUp(QEvent::KeyPress, Qt::Key_Up, Qt::AltModifier);
+    QApplication::sendEvent(list, &altUp);
+    list->hidePopup();
     EXPECT_EQ(SizeItems[4].asNowUnit, "cm/sec");
 
     // A quantity without unit offers one empty unit.
