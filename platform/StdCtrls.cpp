@@ -173,6 +173,14 @@ class ComboBox : public QComboBox
         const bool onList = o == list || o == list->viewport();
         if (!onList || !isVisible())
             return QComboBox::eventFilter(o, e);
+        // Alt+Up closes the list as Alt+Down does, picking nothing; the view would step up.
+        if (e->type() == QEvent::KeyPress) {
+            auto *k = static_cast<QKeyEvent *>(e);
+            if (k->key() == Qt::Key_Up && (k->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+                hidePopup();
+                return true;
+            }
+        }
         const QModelIndex current = list->currentIndex();
         if (current.isValid() && list->selectionModel()->isSelected(current))
             return QComboBox::eventFilter(o, e);

@@ -546,7 +546,8 @@ TEST_F(MainWindowTest, DensityRowTakesThePickListAndItsValue)
             key(list, k);
         key(list, Qt::Key_Up, Qt::AltModifier); // opens the list, as Alt+Down does
         EXPECT_TRUE(list->view()->isVisible());
-        list->hidePopup();
+        key(list->view(), Qt::Key_Up, Qt::AltModifier); // and closes it, picking nothing
+        EXPECT_FALSE(list->view()->isVisible());
         EXPECT_EQ(w->sgPar1->Cells(1, row), held);
         EXPECT_EQ(SizeItems[9].dV, StrToFloat(held));
     }
