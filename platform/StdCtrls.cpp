@@ -173,19 +173,19 @@ class ComboBox : public QComboBox
         const bool onList = o == list || o == list->viewport();
         if (!onList || !isVisible())
             return QComboBox::eventFilter(o, e);
+        auto *k = e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress
+                      ? static_cast<QKeyEvent *>(e)
+                      : nullptr;
         // Alt+Up closes the list as Alt+Down does, picking nothing; the view would step up.
-        if (e->type() == QEvent::KeyPress) {
-            auto *k = static_cast<QKeyEvent *>(e);
-            if (k->key() == Qt::Key_Up && (k->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
-                hidePopup();
-                return true;
-            }
+        if (k && e->type() == QEvent::KeyPress && k->key() == Qt::Key_Up &&
+            (k->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+            hidePopup();
+            return true;
         }
         const QModelIndex current = list->currentIndex();
         if (current.isValid() && list->selectionModel()->isSelected(current))
             return QComboBox::eventFilter(o, e);
-        if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
-            auto *k = static_cast<QKeyEvent *>(e);
+        if (k) {
             if (k->key() == Qt::Key_Enter || k->key() == Qt::Key_Return) {
                 k->accept();
                 hidePopup();
