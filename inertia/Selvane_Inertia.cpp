@@ -86,8 +86,8 @@ bool innerOverOuter(int shape)
 }
 
 // Why a shape's mass or inertia came out negative: an inner radius over the outer one, and every
-// other negative value of the shape.
-AnsiString refusalText(int shape, const std::vector<InertiaEntry> &written)
+// other negative value that the user enters for the shape, weighed or with the mass typed.
+AnsiString refusalText(int shape, bool weighed, const std::vector<InertiaEntry> &written)
 {
     AnsiString text = GetMsg(Section, 36, "No result: the mass or the inertia comes out negative.");
     const CSIZEITEM &RI = InertiaItems[EntryRI], &R0 = InertiaItems[EntryR0];
@@ -97,8 +97,8 @@ AnsiString refusalText(int shape, const std::vector<InertiaEntry> &written)
     for (int i = 0; i < InertiaEntryCount; ++i) {
         const CSIZEITEM &item = InertiaItems[i];
         const bool result = std::find(written.begin(), written.end(), i) != written.end();
-        if (!result && inShape(static_cast<short>(item.FModel | item.FModel2 | item.FModelM), shape) &&
-            item.dV < 0)
+        const short entered = weighed ? static_cast<short>(item.FModel | item.FModelM) : item.FModel2;
+        if (!result && inShape(entered, shape) && item.dV < 0)
             negatives += " " + item.Abbr + " (" + item.Name + ")";
     }
     if (!negatives.empty())
@@ -107,8 +107,8 @@ AnsiString refusalText(int shape, const std::vector<InertiaEntry> &written)
 }
 
 // Runs a formula that writes the entries given. False, with the cause shown, when it faults (a zero
-// G2 or D2, a value out of range: what it stored before stays) or what it wrote is no body's.
-bool runFormula(void (*formula)(), const std::vector<InertiaEntry> &written, int shape)
+// G2 or D2, a value out of range) or what it wrote is no body's; the caller puts the entries back.
+bool runFormula(void (*formula)(), const std::vector<InertiaEntry> &written, int shape, bool weighed)
 {
     try {
         formula();
@@ -118,7 +118,7 @@ bool runFormula(void (*formula)(), const std::vector<InertiaEntry> &written, int
     }
     if (!anyImpossible(written))
         return true;
-    ShowMessage(refusalText(shape, written));
+    ShowMessage(refusalText(shape, weighed, written));
     return false;
 }
 
@@ -139,6 +139,14 @@ std::vector<double> valuesOf(const std::vector<InertiaEntry> &entries)
     std::vector<double> values;
     for (InertiaEntry e : entries)
         values.push_back(InertiaItems[e].dV);
+    return values;
+}
+
+std::vector<double> allValues()
+{
+    std::vector<double> values;
+    for (const CSIZEITEM &item : InertiaItems)
+        values.push_back(item.dV);
     return values;
 }
 
@@ -545,8 +553,10 @@ void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
     edValueExit(edValue);
     const int shape = cbMode->ItemIndex();
     void (*formula)() = massFormula(shape);
+    const std::vector<double> held = allValues();
     const std::vector<double> before = valuesOf(massResults(shape));
-    if (formula && !runFormula(formula, massResults(shape), shape)) {
+    if (formula && !runFormula(formula, massResults(shape), shape, true)) {
+        putBack(held);
         showNoResult();
         return;
     }
@@ -601,10 +611,13 @@ void TSelvane_Inertia_F::bbCalClick(TObject *)
     }
     // With the weight calculated, the inertia is that of the mass of the entries shown.
     void (*mass)() = cbCalWeight->Checked() ? massFormula(shape) : nullptr;
-    // A refused calculation neither shows nor hands over a result; a shape change or an activation
-    // goes on with the grids and the density list.
-    if ((mass && !runFormula(mass, massResults(shape), shape)) ||
-        (formula && !runFormula(formula, inertiaResults(shape), shape))) {
+    // A refused calculation neither shows nor hands over a result, nor keeps anything it computed; a
+    // shape change or an activation goes on with the grids and the density list.
+    const std::vector<double> held = allValues();
+    const bool weighed = cbCalWeight->Checked();
+    if ((mass && !runFormula(mass, massResults(shape), shape, weighed)) ||
+        (formula && !runFormula(formula, inertiaResults(shape), shape, weighed))) {
+        putBack(held);
         showNoResult();
         return;
     }
@@ -615,6 +628,16 @@ void TSelvane_Inertia_F::bbCalClick(TObject *)
     edValue->Hide();
     if (innerOverOuter(shape))
         ShowMessage(InertiaItems[EntryRI].Name + " !> " + InertiaItems[EntryR0].Name);
+}
+
+// Every entry changed since `held` was taken gets its value back, in its cells too.
+void TSelvane_Inertia_F::putBack(const std::vector<double> &held)
+{
+    for (int i = 0; i < InertiaEntryCount; ++i)
+        if (InertiaItems[i].dV != held[i]) {
+            InertiaItems[i].dV = held[i];
+            showEntryValue(i, true);
+        }
 }
 
 void TSelvane_Inertia_F::showNoResult()

@@ -57,6 +57,7 @@ class TSelvane_Inertia_F : public TForm
     void showNoResult();
     void showDensityOfCell();
     void showEntryValue(int entry, bool editedToo);
+    void putBack(const std::vector<double> &held);
 
     TStringGrid *CurGrid = nullptr;
     int EditCol = 0;

@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -167,6 +169,14 @@ void TControl::SetFontFamily(const AnsiString &family)
     QFont f = widget_->font();
     f.setFamily(InstalledFamily(QString::fromStdString(family)));
     widget_->setFont(f);
+}
+
+void WhenMouseUp(QObject *context, const std::function<void()> &f)
+{
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        f();
+    else
+        QTimer::singleShot(20, context, [context, f] { WhenMouseUp(context, f); });
 }
 
 QString InstalledFamily(const QString &family)

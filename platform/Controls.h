@@ -12,6 +12,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // The family itself if installed, else its stand-in given by QFont::insertSubstitution.
 QString InstalledFamily(const QString &family);
+// Runs f now when no mouse button is down, else once all are up (while context lives): a box shown
+// in the middle of a click or a drag would swallow the release.
+void WhenMouseUp(QObject *context, const std::function<void()> &f);
 enum TCursor { crDefault, crHandPoint };
 
 // A control with a Qt widget behind it. Positions are in the parent's client coordinates.

@@ -493,8 +493,9 @@ bool UndoFailedCellEdit(TEdit *editor, TStringGrid *grid, int col, int row, doub
     grid->SetCells(col, row, stored);
     editor->SetText(stored);
     editor->LineEdit()->selectAll();
+    // The conversion error, as a key release shows it; after the drag when a scroll bar ended the edit.
     if (IsUnfinishedFloat(text))
-        CallHandler([&] { StrToFloat(Trim(text)); }); // the conversion error, as a key release shows it
+        WhenMouseUp(editor->Widget(), [text] { CallHandler([&] { StrToFloat(Trim(text)); }); });
     return true;
 }
 

@@ -118,22 +118,15 @@ class EditWidget : public QLineEdit
         // in the middle of it would swallow the release and leave the clicked button down.
         if (owner && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason &&
             e->reason() != Qt::MenuBarFocusReason)
-            whenMouseUp([this] {
-                if (owner)
-                    FireEvent(owner->OnExit, owner);
+            QTimer::singleShot(0, this, [this] {
+                WhenMouseUp(this, [this] {
+                    if (owner)
+                        FireEvent(owner->OnExit, owner);
+                });
             });
     }
 
   private:
-    void whenMouseUp(const std::function<void()> &f)
-    {
-        QTimer::singleShot(QGuiApplication::mouseButtons() == Qt::NoButton ? 0 : 20, this, [this, f] {
-            if (QGuiApplication::mouseButtons() == Qt::NoButton)
-                f();
-            else
-                whenMouseUp(f);
-        });
-    }
     std::set<int> pressed_;
 };
 

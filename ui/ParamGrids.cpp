@@ -90,16 +90,6 @@ void UseRowNamesOf(int k, int was)
 namespace
 {
 
-// The density list opens on the material whose density the cell holds, or on none (showing the
-// cell's text), so that Enter keeps the value.
-void showDensityOfCell(const TSelvane_F &f, const AnsiString &cell)
-{
-    std::vector<AnsiString> densities;
-    for (int r = 1; r <= 16; ++r)
-        densities.push_back(f.sgDensity->Cells(1, r));
-    f.cbCBX->SelectNumber(densities, cell);
-}
-
 // Shows row in the grid, scrolling as little as possible.
 void scrollRowIntoView(TStringGrid *grid, int row)
 {
@@ -273,7 +263,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
             cbCBX->SetLeft(grid->ColWidths(0) + line);
             cbCBX->SetTop(cellTop + grid->Top());
             cbCBX->SetWidth(grid->ColWidths(1));
-            showDensityOfCell(*this, grid->Cells(1, ARow));
+            showDensityOfCell(grid->Cells(1, ARow));
             cbCBX->SetVisible(true);
             cbCBX->Widget()->raise();
             CellEdit->SetVisible(false);
@@ -331,7 +321,7 @@ void TSelvane_F::sgPar1SelectCell(TObject *Sender, int ACol, int ARow, bool &Can
 }
 
 // The editors follow their cell when the grid scrolls, and go while it is out of view, so that they
-// never lie over a row they do not write to.
+// never lie over a row they do not write to. The edit ends there as leaving the editor ends it.
 void TSelvane_F::sgPar1TopLeftChanged(TObject *Sender)
 {
     auto *grid = dynamic_cast<TStringGrid *>(Sender);
@@ -339,9 +329,13 @@ void TSelvane_F::sgPar1TopLeftChanged(TObject *Sender)
         return;
     const int top = grid->TopRow();
     if (EditRow < top || EditRow >= top + grid->VisibleRowCount()) {
+        const bool editing = CellEdit->Visible();
+        // Gone before a report shows, which would otherwise find it over another row.
         CellEdit->SetVisible(false);
         cbCBX->SetVisible(false);
         CellUnitCombo->SetVisible(false);
+        if (editing)
+            undoFailedCellEdit();
         return;
     }
     const int cellTop = (grid->DefaultRowHeight() + grid->GridLineWidth()) * (EditRow - top + 1);
@@ -389,7 +383,13 @@ void TSelvane_F::CellEditKeyUp(TObject *, unsigned short &Key, int)
 // left unfinished is reported now.
 void TSelvane_F::CellEditExit(TObject *)
 {
-    if (!CellEdit->Visible() || EditCol != 1)
+    if (CellEdit->Visible())
+        undoFailedCellEdit();
+}
+
+void TSelvane_F::undoFailedCellEdit()
+{
+    if (EditCol != 1)
         return;
     const int id = recordOfRow(*this, EditGrid, EditRow);
     if (id >= 0)
@@ -406,11 +406,19 @@ void TSelvane_F::CellUnitChange(TObject *)
     SizeItems[id].asNowUnit = unit;
 }
 
+void TSelvane_F::showDensityOfCell(const AnsiString &cell)
+{
+    std::vector<AnsiString> densities;
+    for (int r = 1; r <= 16; ++r)
+        densities.push_back(sgDensity->Cells(1, r));
+    cbCBX->SelectNumber(densities, cell);
+}
+
 void TSelvane_F::cbCBXDropDown(TObject *)
 {
     cbCBX->SetWidth(200);
     if (SelRow >= 1 && SelRow < sgPar1->RowCount())
-        showDensityOfCell(*this, sgPar1->Cells(1, SelRow));
+        showDensityOfCell(sgPar1->Cells(1, SelRow));
 }
 
 void TSelvane_F::cbCBXCloseUp(TObject *)

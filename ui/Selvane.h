@@ -175,6 +175,11 @@ class TSelvane_F : public TForm
 
   private:
     void buildLayout();
+    // The end of an edit in the value editor, shown or not: text that is no number is undone.
+    void undoFailedCellEdit();
+    // The density list opens on the material whose density the cell holds, or on none (showing the
+    // cell's text), so that Enter keeps the value.
+    void showDensityOfCell(const AnsiString &cell);
     // The chart's caption as Caption.ini last gave it; a calculation replaces it with its total.
     AnsiString graphCaption_ = "Graph";
 };

@@ -144,6 +144,8 @@ void TSelvane_F::bbReplaceClick(TObject *)
         if (id >= 0 && id < 62 && SizeItems[id].nIdx == 9) {
             SizeItems[id].dV = StrToFloat(s);
             sgPar1->SetCells(1, r, s);
+            if (cbCBX->Visible() && SelRow == r)
+                showDensityOfCell(s);
             return;
         }
     }
@@ -152,6 +154,11 @@ void TSelvane_F::bbReplaceClick(TObject *)
         if (id >= 0 && id < 62 && SizeItems[id].nIdx == 9) {
             SizeItems[id].dV = StrToFloat(s);
             sgAll->SetCells(1, r, s);
+            // An editor left open on the row shows the new density; a failed edit goes back to it.
+            if (CellEdit->Visible() && EditGrid == sgAll && EditRow == r && EditCol == 1) {
+                CellEdit->SetText(s);
+                EditStartValue = SizeItems[id].dV;
+            }
             LogLine(8, "Replace density in row " + IntToStr(r) + " := " + s);
             return;
         }

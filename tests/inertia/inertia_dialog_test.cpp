@@ -414,6 +414,23 @@ TEST_F(InertiaDialogTest, NegativeResultIsRefusedWithItsCause)
         EXPECT_TRUE(d->bbReplace->Enabled());
         EXPECT_EQ(messages.size(), 1u);
     }
+    // A box names only what the user enters in the mode shown; a refused mass is not kept.
+    d->cbMode->UserSelect(1);
+    InertiaItems[EntryRho].dV = -1; // typed while the weight was calculated
+    SelectValue(d->sgInertia, "m");
+    Type("-3");
+    messages.clear();
+    d->bbCal->Click();
+    EXPECT_EQ(MessageTexts(), Symbols_t{refused + " m (重量)"});
+    InertiaItems[EntryRho].dV = 1;
+    d->cbCalWeight->SetChecked(true);
+    SelectValue(d->sgInertia, "RI");
+    Type("7");
+    messages.clear();
+    d->bbCalWeight->Click();
+    EXPECT_EQ(MessageTexts(), Symbols_t{"No result: the mass or the inertia comes out negative.\n內徑 (RI) "
+                                        "is larger than 外徑 (R0)"});
+    EXPECT_EQ(InertiaItems[EntryM].dV, -3);
 }
 
 TEST_F(InertiaDialogTest, ZeroLoadSideDivisorReportsAndKeepsTheResult)
@@ -426,8 +443,8 @@ TEST_F(InertiaDialogTest, ZeroLoadSideDivisorReportsAndKeepsTheResult)
     d->bbCal->Click();
     EXPECT_EQ(MessageTexts(), Symbols_t{"Floating point division by zero."});
     EXPECT_EQ(InertiaItems[EntryI].dV, 51);
-    EXPECT_EQ(InertiaItems[EntryI1].dV, 9); // 36 * 2 / 8, stored before the division
-    EXPECT_EQ(d->stIrlt->Caption(), "");    // but not shown
+    EXPECT_EQ(InertiaItems[EntryI1].dV, 27); // the formula's 36 * 2 / 8 is not kept
+    EXPECT_EQ(d->stIrlt->Caption(), "");     // but not shown
 
     // A shape change and an activation go on past the fault.
     messages.clear();

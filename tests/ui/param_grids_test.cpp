@@ -309,6 +309,7 @@ TEST_F(MainWindowTest, TypingCommitsAtEveryKey)
 // Typing "1e-" then leaving the editor, in every way there is to leave it.
 TEST_F(MainWindowTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack)
 {
+    w->PageControl2->SetHeight(250); // low enough to scroll
     w->Widget()->activateWindow();
     QApplication::setActiveWindow(w->Widget());
     QApplication::processEvents();
@@ -323,6 +324,11 @@ TEST_F(MainWindowTest, LeavingAnUnfinishedNumberReportsItOnceAndPutsTheValueBack
         {"another cell", [&] { w->sgPar1->UserSelectCell(1, row + 2); }},
         {"the unit cell", [&] { w->sgPar1->UserSelectCell(2, row); }},
         {"Calculate", [&] { w->bbCalculate->Click(); }},
+        {"scrolling",
+         [&] {
+             w->sgPar1->SetTopRow(row + 1);
+             w->sgPar1->SetTopRow(1);
+         }},
         {"another control",
          [&] {
              w->cbLag->SetFocus();

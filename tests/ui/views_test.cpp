@@ -285,6 +285,7 @@ TEST_F(MainWindowTest, ReplaceWhileTheDensityIsHalfTypedTakesTheMaterial)
     EXPECT_EQ(MessageTexts(), std::vector<AnsiString>{"'1e-' is not a valid floating point value."});
     EXPECT_EQ(SizeItems[9].dV, 19300);
     EXPECT_EQ(w->sgAll->Cells(1, row), "19300");
+    EXPECT_EQ(w->CellEdit->Text(), "19300");
 }
 
 TEST_F(MainWindowTest, ReplaceWithoutAChosenMaterialReportsAndChangesNothing)
