@@ -134,14 +134,6 @@ void (*massFormula(int shape))()
     return nullptr;
 }
 
-std::vector<double> valuesOf(const std::vector<InertiaEntry> &entries)
-{
-    std::vector<double> values;
-    for (InertiaEntry e : entries)
-        values.push_back(InertiaItems[e].dV);
-    return values;
-}
-
 std::vector<double> allValues()
 {
     std::vector<double> values;
@@ -554,14 +546,13 @@ void TSelvane_Inertia_F::bbCalWeightClick(TObject *)
     const int shape = cbMode->ItemIndex();
     void (*formula)() = massFormula(shape);
     const std::vector<double> held = allValues();
-    const std::vector<double> before = valuesOf(massResults(shape));
     if (formula && !runFormula(formula, massResults(shape), shape, true)) {
         putBack(held);
         showNoResult();
         return;
     }
     // The inertia shown was computed from the mass before; a typed mass row shows the new one.
-    if (valuesOf(massResults(shape)) != before)
+    if (allValues() != held)
         showNoResult();
     for (InertiaEntry e : massResults(shape))
         showEntryValue(e, true);
